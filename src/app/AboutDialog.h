@@ -1,0 +1,8 @@
+#pragma once
+
+#include "ui/Dialog.h"
+
+class AboutDialog : public Dialog {
+public:
+    AboutDialog();
+};

@@ -1,0 +1,43 @@
+#include "app/SetupApp.h"
+
+#include "pages/DetailSettingPage.h"
+
+#include <commctrl.h>
+
+namespace {
+
+// Only the system folder may supply DLLs: the installer usually starts from a
+// download folder, where a planted library would otherwise run elevated.
+void restrictDllSearchToSystemFolder() {
+    using SetDefaultDllDirectoriesFunction = BOOL(WINAPI*)(DWORD);
+    auto setDefaultDllDirectories = reinterpret_cast<SetDefaultDllDirectoriesFunction>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32"), "SetDefaultDllDirectories")));
+    if (setDefaultDllDirectories)
+        setDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+    else
+        SetDllDirectoryW(L"");  // older systems: at least take the current folder out of the search
+}
+
+}  // namespace
+
+SetupApp::SetupApp() : selectOsPage(services) {}
+
+bool SetupApp::initInstance() {
+    runPageSequence(*this);
+    return false;
+}
+
+int SetupApp::showSelectOs() { return static_cast<int>(selectOsPage.runModal()); }
+
+int SetupApp::showDetailSetting() {
+    DetailSettingPage page(services);
+    return static_cast<int>(page.runModal());
+}
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    restrictDllSearchToSystemFolder();
+    INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+    SetupApp().initInstance();
+    return 0;
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// One printer model: its enciphered display text and the three names the
+// installation needs.
+struct ModelEntry {
+    const char* encipheredName;  // upper-case letter pairs, one pair per byte
+    std::uint16_t nameKey;
+    const char* resourceDllBaseName;  // + ".DLL"
+    const char* gpdBaseName;          // + ".GPD"
+    const char* driverName;           // driver and printer queue name
+};
+
+namespace ModelCatalogue {
+
+constexpr int ModelCount = 7;
+// The model preselected on the options page.
+constexpr int DefaultModelIndex = 2;
+
+// Callers pass an index 0 to ModelCount - 1.
+const ModelEntry& entry(int index);
+// Decoded afresh at every call; nothing is cached.
+std::string displayName(int index);
+const char* resourceDllBaseName(int index);
+const char* gpdBaseName(int index);
+const char* driverName(int index);
+
+}  // namespace ModelCatalogue

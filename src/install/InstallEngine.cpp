@@ -1,0 +1,210 @@
+#include "install/InstallEngine.h"
+
+#include "catalogue/ModelCatalogue.h"
+
+#include <vector>
+
+std::string SelectedPortName;
+
+namespace {
+
+// UTF-8; the Win32 layer turns it into the message box text.
+const char* const RegistryErrorMessage = u8"错误：无法设置有关的注册表信息";
+const char* const DefaultPrinterKey = "Software\\Microsoft\\Windows NT\\CurrentVersion\\Windows";
+const char* const SerialPortsKey = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Ports";
+
+// Re-installing over an earlier run meets these; what the run needs is in place.
+constexpr ErrorCode ErrorPrinterDriverAlreadyInstalled = 1795;
+constexpr ErrorCode ErrorPrinterAlreadyExists = 1802;
+
+constexpr int NoProgress = 0;
+constexpr std::uint32_t FinishingPauseMilliseconds = 500;
+
+struct PackageFile {
+    std::string name;
+    int progressAfterCopy;
+};
+
+std::string resourceDllFileName(int modelIndex) {
+    return std::string(ModelCatalogue::resourceDllBaseName(modelIndex)) + ".DLL";
+}
+
+std::string gpdFileName(int modelIndex) {
+    return std::string(ModelCatalogue::gpdBaseName(modelIndex)) + ".GPD";
+}
+
+// The plug-in pair is copied for every model, but only these two name it.
+bool usesPlugin(int modelIndex) {
+    return modelIndex == 4 || modelIndex == 5;
+}
+
+// In copy order.
+std::vector<PackageFile> packageFiles(int modelIndex) {
+    return {
+        {resourceDllFileName(modelIndex), 10},
+        {gpdFileName(modelIndex), 20},
+        {"uniDRVui.DLL", 30},
+        {"uniDRV.DLL", NoProgress},
+        {"UNIDRV.HLP", 40},
+        {"UNIRES.DLL", NoProgress},
+        {"TTFSUB.GPD", 50},
+        {"STDNAMES.GPD", NoProgress},
+        {"TAVPLUG.ini", NoProgress},
+        {"TAVPLUG.dll", 60},
+    };
+}
+
+DriverInfo3 driverRecord(const ArchitectureTraits& traits, const std::string& directory, int modelIndex) {
+    DriverInfo3 driver;
+    driver.version = 2;
+    driver.name = ModelCatalogue::driverName(modelIndex);
+    driver.environment = traits.environment;
+    driver.driverPath = directory + "\\uniDRV.DLL";
+    driver.dataFile = directory + "\\" + gpdFileName(modelIndex);
+    driver.configFile = directory + "\\uniDRVui.DLL";
+    driver.helpFile = directory + "\\uniDRV.HLP";
+    driver.dependentFiles = {"\\ttfsub.GPD", "\\unires.DLL", "\\stdnames.GPD"};
+    if (usesPlugin(modelIndex)) {
+        driver.dependentFiles.push_back("\\TAVPLUG.ini");
+        driver.dependentFiles.push_back("\\TAVPLUG.dll");
+    }
+    driver.dependentFiles.push_back(resourceDllFileName(modelIndex));
+    driver.monitorName = "";
+    driver.defaultDataType = "RAW";
+    return driver;
+}
+
+PrinterInfo2 printerRecord(const std::string& driverName) {
+    PrinterInfo2 printer;
+    printer.printerName = driverName;
+    printer.portName = SelectedPortName;
+    printer.driverName = driverName;
+    printer.printProcessor = "WinPrint";
+    printer.dataType = "RAW";
+    return printer;
+}
+
+std::string folderName(const ArchitectureTraits& traits) {
+    std::string folder = traits.sourceFolder;
+    folder.pop_back();
+    return folder;
+}
+
+std::string joined(const std::vector<std::string>& items) {
+    std::string text;
+    for (const std::string& item : items) text += (text.empty() ? "" : ", ") + item;
+    return text;
+}
+
+// The system's own text goes last, as it brings its own punctuation.
+std::string withSystemText(const std::string& message, SpoolerServices& services, ErrorCode error) {
+    return message + " Windows reported: " + services.errorText(error);
+}
+
+// Later failures of a run are usually consequences of the first, so only
+// the first is told.
+class FirstFailure {
+public:
+    void note(std::string failure) {
+        if (text.empty()) text = std::move(failure);
+    }
+    InstallOutcome outcome() const { return {text.empty(), text}; }
+
+private:
+    std::string text;
+};
+
+// A key that is not there is passed over: the value is opened, never created.
+void writeRegistryValue(SpoolerServices& services, InstallFeedback& feedback, RegistryRoot root,
+                        const std::string& subKey, const std::string& name, const std::string& text) {
+    const Result<RegistryKey> key = services.regOpenKeyForSetValue(root, subKey);
+    if (!key.ok()) return;
+    if (services.regSetStringValue(key.value, name, text) != NoError) feedback.showMessage(RegistryErrorMessage);
+    services.regCloseKey(key.value);
+}
+
+}  // namespace
+
+InstallEngine::InstallEngine(SpoolerServices& services, InstallInputs& inputs, InstallFeedback& feedback)
+    : services(services), inputs(inputs), feedback(feedback) {}
+
+InstallOutcome InstallEngine::run(DriverArchitecture architecture) {
+    const ArchitectureTraits& traits = traitsOf(architecture);
+
+    SelectedPortName = inputs.portName();
+    const Result<std::string> directoryQuery = services.printerDriverDirectory(traits.environment);
+    const int portIndex = inputs.portIndex();
+    const int modelIndex = inputs.modelIndex();
+
+    // Both early stops come before anything on the system has changed.
+    if (!directoryQuery.ok()) {
+        return {false, withSystemText(std::string("The printer driver folder for ") + traits.environment +
+                                          " could not be found, so nothing was installed. Make sure the Print "
+                                          "Spooler service is running and run the setup again.",
+                                      services, directoryQuery.error)};
+    }
+    const std::string& directory = directoryQuery.value;
+    const std::vector<PackageFile> files = packageFiles(modelIndex);
+    std::vector<std::string> missing;
+    for (const PackageFile& file : files) {
+        const std::string source = traits.sourceFolder + file.name;
+        if (!services.fileExists(source)) missing.push_back(source);
+    }
+    if (!missing.empty()) {
+        return {false, "The driver package is incomplete: " + joined(missing) + " not found in the folder " +
+                           folderName(traits) +
+                           " of the folder the setup was started from, so nothing was installed. Copy the "
+                           "complete package next to the setup program and run it again."};
+    }
+
+    FirstFailure failure;
+    for (const PackageFile& file : files) {
+        const std::string source = traits.sourceFolder + file.name;
+        const std::string destination = directory + "\\" + file.name;
+        const ErrorCode error = services.copyFile(source, destination);
+        if (error != NoError) {
+            failure.note(withSystemText("The driver file " + source + " could not be copied to " + destination +
+                                            ". Make sure nothing is printing and run the setup again as an "
+                                            "administrator.",
+                                        services, error));
+        }
+        if (file.progressAfterCopy != NoProgress) feedback.setProgress(file.progressAfterCopy);
+    }
+
+    const DriverInfo3 driver = driverRecord(traits, directory, modelIndex);
+    const ErrorCode driverError = services.addPrinterDriver(driver);
+    if (driverError != NoError && driverError != ErrorPrinterDriverAlreadyInstalled) {
+        failure.note(withSystemText("The printer driver " + driver.name +
+                                        " could not be registered. Run the setup again as an administrator.",
+                                    services, driverError));
+    }
+    feedback.setProgress(70);
+
+    const Result<PrinterHandle> added = services.addPrinter(printerRecord(driver.name));
+    const bool printerExists = added.ok() || added.error == ErrorPrinterAlreadyExists;
+    if (!printerExists) {
+        const std::string where = SelectedPortName.empty() ? "without a port" : "on the port " + SelectedPortName;
+        failure.note(withSystemText("The printer " + driver.name + " could not be added " + where +
+                                        ". Choose a working port and run the setup again.",
+                                    services, added.error));
+    }
+    feedback.setProgress(80);
+
+    // A failed install must not point the default printer at a missing printer.
+    if (inputs.defaultPrinterChecked() && printerExists) {
+        writeRegistryValue(services, feedback, RegistryRoot::CurrentUser, DefaultPrinterKey, "Device",
+                           driver.name + ",winspool," + SelectedPortName);
+    }
+    feedback.setProgress(90);
+
+    if (portIndex >= FirstComPortIndex) {
+        writeRegistryValue(services, feedback, RegistryRoot::LocalMachine, SerialPortsKey, portValueName(portIndex),
+                           serialSettingsText(inputs.serialSettings()));
+    }
+    feedback.setProgress(95);
+
+    if (added.value != nullptr) services.closePrinter(added.value);
+    services.sleep(FinishingPauseMilliseconds);
+    feedback.setProgress(100);
+    return failure.outcome();
+}

@@ -1,0 +1,48 @@
+#include "pages/CreatePortDialog.h"
+
+#include "platform/TextConversion.h"
+#include "resources/resource.h"
+
+namespace {
+
+const int MonitorColumnWidth = 340;
+
+}  // namespace
+
+CreatePortDialog::CreatePortDialog(SpoolerServices& services) : Dialog(IDD_CREATE_PORT), services(services) {}
+
+void CreatePortDialog::doDataExchange() { monitorList.attach(item(IDC_MONITOR_LIST)); }
+
+bool CreatePortDialog::onInitDialog() {
+    std::vector<MonitorInfo1> monitors = services.enumMonitors();
+    monitorList.useGridWithFullRowSelection();
+    monitorList.addColumn(0, L"Available Port Type", MonitorColumnWidth);
+    int row = 0;
+    for (const MonitorInfo1& monitor : monitors) {
+        if (!monitor.name) continue;
+        services.outputDebugString(*monitor.name + "\n");
+        monitorList.insertRow(row++, fromAnsi(*monitor.name));
+    }
+    monitorList.selectRow(0);
+    return true;
+}
+
+bool CreatePortDialog::onCommand(int id, int code) {
+    if (code != BN_CLICKED) return false;
+    switch (id) {
+    case IDC_NEW_PORT:
+        newPort();
+        return true;
+    case IDC_CLOSE_MONITORS:
+        cancel();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CreatePortDialog::newPort() {
+    int row = monitorList.selectedRow();
+    if (row < 0) return;
+    services.addPort(window(), toAnsi(monitorList.cell(row, 0)));
+}

@@ -1,0 +1,86 @@
+#include "pages/SelectPortPage.h"
+
+#include "pages/CreatePortDialog.h"
+#include "pages/DetailSettingPage.h"
+#include "platform/TextConversion.h"
+#include "portlist/PortListing.h"
+#include "resources/resource.h"
+
+SelectPortPage* ActivePortPage = nullptr;
+
+namespace {
+
+const int PortColumnWidth = 150;
+const int TypeColumnWidth = 280;
+
+}  // namespace
+
+SelectPortPage::SelectPortPage(SpoolerServices& services) : Dialog(IDD_SELECT_PORT), services(services) {}
+
+void SelectPortPage::doDataExchange() {
+    installProgress.attach(item(IDC_PROGRESS));
+    portList.attach(item(IDC_PORT_LIST));
+}
+
+bool SelectPortPage::onInitDialog() {
+    portList.addColumn(0, L"Port", PortColumnWidth);
+    portList.addColumn(1, L"Type", TypeColumnWidth);
+    fillPortList();
+    installProgress.setRange(0, 100);
+    installProgress.setPosition(0);
+    return true;
+}
+
+void SelectPortPage::fillPortList() {
+    PortListing listing = ::listPorts(services.enumPorts());
+    portList.useGridWithFullRowSelection();
+    for (size_t row = 0; row < listing.rows.size(); ++row) {
+        services.outputDebugString(listing.rows[row].port + "\n");
+        portList.insertRow(static_cast<int>(row), fromAnsi(listing.rows[row].port));
+        portList.setCell(static_cast<int>(row), 1, fromAnsi(listing.rows[row].type));
+    }
+    if (listing.defaultRow >= 0) portList.selectRow(listing.defaultRow);
+}
+
+bool SelectPortPage::onCommand(int id, int code) {
+    if (code != BN_CLICKED) return false;
+    switch (id) {
+    case IDC_CREATE_PORT:
+        createPort();
+        return true;
+    case IDC_CONFIGURE_PORT:
+        configurePort();
+        return true;
+    case IDC_PORT_BACK:
+        cancel();
+        return true;
+    case IDC_INSTALL:
+        install();
+        return true;
+    case IDC_PORT_CANCEL:
+        onCancel();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void SelectPortPage::createPort() {
+    CreatePortDialog(services).runModal();
+    // The monitor may have added a port, or none: list them all anew.
+    portList.clear();
+    fillPortList();
+}
+
+void SelectPortPage::configurePort() {
+    int row = portList.selectedRow();
+    if (row < 0) return;
+    services.configurePort(window(), toAnsi(portList.cell(row, 0)));
+}
+
+void SelectPortPage::install() {
+    int row = portList.selectedRow();
+    if (row >= 0) portName = toAnsi(portList.cell(row, 0));
+    ActiveDetailPage->installEngine(architectureForWow64(services.isWow64Process()));
+    accept();
+}

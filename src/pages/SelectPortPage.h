@@ -1,0 +1,39 @@
+#pragma once
+
+#include "platform/SpoolerServices.h"
+#include "ui/Controls.h"
+#include "ui/Dialog.h"
+
+#include <string>
+
+// The last page: the spooler's ports, creating and configuring them, and
+// Install.
+class SelectPortPage : public Dialog {
+public:
+    explicit SelectPortPage(SpoolerServices& services);
+
+    // The port of the row selected at Install, exactly as the spooler names
+    // it; empty when no row was selected.
+    std::string portName;
+    ProgressBar installProgress;
+
+protected:
+    void doDataExchange() override;
+    bool onInitDialog() override;
+    bool onCommand(int id, int code) override;
+    // Enter must not end the page: the options page would then report an
+    // installation that never ran.
+    void onOk() override {}
+
+private:
+    void fillPortList();
+    void createPort();
+    void configurePort();
+    void install();
+
+    SpoolerServices& services;
+    ListView portList;
+};
+
+// The port page of the latest Next; the install reads and moves it.
+extern SelectPortPage* ActivePortPage;

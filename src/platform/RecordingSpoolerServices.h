@@ -1,0 +1,54 @@
+#pragma once
+
+#include "platform/SpoolerServices.h"
+
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+// A stand-in for the operating system: answers from a script and writes
+// down every call, with its arguments, in order. Call texts look like
+// "CopyFileA(x86\ZRB.DLL, D:\drivers\ZRB.DLL)".
+class RecordingSpoolerServices : public SpoolerServices {
+public:
+    // The script.
+    std::vector<PortInfo2> ports;
+    std::vector<MonitorInfo1> monitors;
+    std::map<std::string, std::string> driverDirectories = {
+        {"Windows NT x86", "C:\\WINDOWS\\system32\\spool\\drivers\\w32x86"},
+        {"Windows x64", "C:\\WINDOWS\\system32\\spool\\drivers\\x64"}};
+    std::map<std::uint32_t, OsVersion> versionAnswers;  // by record size; absent = the call fails
+    std::optional<bool> wow64;                          // nullopt: IsWow64Process does not exist
+    std::set<std::string> missingFiles;                 // every other path exists
+    // A call fails with the error of the first key that begins its text,
+    // e.g. {"AddPrinterA", 1802} or {"CopyFileA(x64\\ZRC.DLL", 5}.
+    std::map<std::string, ErrorCode> errors;
+
+    // The record.
+    std::vector<std::string> calls;
+    std::vector<DriverInfo3> drivers;
+    std::vector<PrinterInfo2> printers;
+
+    std::vector<PortInfo2> enumPorts() override;
+    std::vector<MonitorInfo1> enumMonitors() override;
+    ErrorCode addPort(WindowHandle owner, const std::string& monitorName) override;
+    ErrorCode configurePort(WindowHandle owner, const std::string& portName) override;
+    Result<std::string> printerDriverDirectory(const std::string& environment) override;
+    ErrorCode addPrinterDriver(const DriverInfo3& driver) override;
+    Result<PrinterHandle> addPrinter(const PrinterInfo2& printer) override;
+    void closePrinter(PrinterHandle printer) override;
+    Result<RegistryKey> regOpenKeyForSetValue(RegistryRoot root, const std::string& subKey) override;
+    ErrorCode regSetStringValue(RegistryKey key, const std::string& name, const std::string& text) override;
+    void regCloseKey(RegistryKey key) override;
+    ErrorCode copyFile(const std::string& source, const std::string& destination) override;
+    bool fileExists(const std::string& path) override;
+    std::optional<OsVersion> versionEx(std::uint32_t recordSize) override;
+    std::optional<bool> isWow64Process() override;
+    void sleep(std::uint32_t milliseconds) override;
+    void outputDebugString(const std::string& text) override;
+    std::string errorText(ErrorCode error) override;
+
+private:
+    ErrorCode record(const std::string& call);
+};

@@ -1,0 +1,126 @@
+#pragma once
+
+// The one door from the wizard's logic to the operating system: the print
+// spooler, the registry, files, the version query, WOW64, the pause and the
+// debugger output. Plain C++ types only, so that the portable core and its
+// tests never need <windows.h>. Records mirror the published Windows
+// structures, keeping just the fields the wizard uses; an absent optional
+// stands for a null pointer in the published record.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+// A Win32 error code (GetLastError / LSTATUS); 0 means success.
+using ErrorCode = std::uint32_t;
+constexpr ErrorCode NoError = 0;
+
+// An opaque window handle, handed through to the monitor's own dialogs.
+using WindowHandle = void*;
+// An opaque printer or registry key handle; null means none.
+using PrinterHandle = void*;
+using RegistryKey = void*;
+
+// PORT_INFO_2
+struct PortInfo2 {
+    std::optional<std::string> portName;
+    std::optional<std::string> monitorName;
+    std::optional<std::string> description;
+    std::uint32_t portType = 0;
+};
+
+// MONITOR_INFO_1
+struct MonitorInfo1 {
+    std::optional<std::string> name;
+};
+
+// DRIVER_INFO_3. The dependent files are kept as a list; the binding joins
+// them into the zero-separated, double-zero-terminated text the spooler takes.
+struct DriverInfo3 {
+    std::uint32_t version = 0;
+    std::string name;
+    std::string environment;
+    std::string driverPath;
+    std::string dataFile;
+    std::string configFile;
+    std::string helpFile;
+    std::vector<std::string> dependentFiles;
+    std::string monitorName;
+    std::string defaultDataType;
+};
+
+// PRINTER_INFO_2, with every field the wizard leaves null or zero omitted.
+struct PrinterInfo2 {
+    std::string printerName;
+    std::string portName;
+    std::string driverName;
+    std::string printProcessor;
+    std::string dataType;
+};
+
+// The three numbers of OSVERSIONINFO(EX)A that the wizard reads.
+struct OsVersion {
+    std::uint32_t platformId = 0;
+    std::uint32_t majorVersion = 0;
+    std::uint32_t minorVersion = 0;
+};
+
+enum class RegistryRoot { CurrentUser, LocalMachine };
+
+template <typename T>
+struct Result {
+    T value{};
+    ErrorCode error = NoError;
+    bool ok() const { return error == NoError; }
+};
+
+class SpoolerServices {
+public:
+    virtual ~SpoolerServices() = default;
+
+    // EnumPortsA level 2 and EnumMonitorsA level 1, local machine, with the
+    // size protocol (ask for the size, allocate, ask again). A failed call
+    // yields no records.
+    virtual std::vector<PortInfo2> enumPorts() = 0;
+    virtual std::vector<MonitorInfo1> enumMonitors() = 0;
+
+    // AddPortA and ConfigurePortA: the monitor shows its own dialog, owned
+    // by `owner`.
+    virtual ErrorCode addPort(WindowHandle owner, const std::string& monitorName) = 0;
+    virtual ErrorCode configurePort(WindowHandle owner, const std::string& portName) = 0;
+
+    // GetPrinterDriverDirectoryA, local machine, level 1.
+    virtual Result<std::string> printerDriverDirectory(const std::string& environment) = 0;
+    // AddPrinterDriverA, local machine, level 3.
+    virtual ErrorCode addPrinterDriver(const DriverInfo3& driver) = 0;
+    // AddPrinterA, local machine, level 2; null handle on failure.
+    virtual Result<PrinterHandle> addPrinter(const PrinterInfo2& printer) = 0;
+    virtual void closePrinter(PrinterHandle printer) = 0;
+
+    // RegOpenKeyExA with KEY_SET_VALUE only: opens an existing key, never
+    // creates one.
+    virtual Result<RegistryKey> regOpenKeyForSetValue(RegistryRoot root, const std::string& subKey) = 0;
+    // RegSetValueExA, REG_SZ, length counting the terminating zero byte.
+    virtual ErrorCode regSetStringValue(RegistryKey key, const std::string& name, const std::string& text) = 0;
+    virtual void regCloseKey(RegistryKey key) = 0;
+
+    // CopyFileA with fail-if-exists false.
+    virtual ErrorCode copyFile(const std::string& source, const std::string& destination) = 0;
+    // GetFileAttributesA names an existing file (not a folder).
+    virtual bool fileExists(const std::string& path) = 0;
+
+    // GetVersionExA with a record whose size field is `recordSize` (156 for
+    // OSVERSIONINFOEXA, 148 for OSVERSIONINFOA); nullopt when the call fails.
+    virtual std::optional<OsVersion> versionEx(std::uint32_t recordSize) = 0;
+    // IsWow64Process for the current process, looked up by name in kernel32;
+    // nullopt when the function does not exist.
+    virtual std::optional<bool> isWow64Process() = 0;
+
+    virtual void sleep(std::uint32_t milliseconds) = 0;
+    virtual void outputDebugString(const std::string& text) = 0;
+
+    // The system's own text for an error code (FormatMessage), without the
+    // trailing line break.
+    virtual std::string errorText(ErrorCode error) = 0;
+};

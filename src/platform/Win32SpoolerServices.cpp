@@ -1,0 +1,204 @@
+#include "platform/Win32SpoolerServices.h"
+
+#include "platform/TextConversion.h"
+
+#include <vector>
+
+namespace {
+
+std::optional<std::string> textOrNull(const char* text) {
+    if (text == nullptr) return std::nullopt;
+    return std::string(text);
+}
+
+char* mutableText(const std::string& text) { return const_cast<char*>(text.c_str()); }
+
+// The size protocol of the enumeration calls: ask for the size, allocate it,
+// ask again; the second call's count bounds the records.
+template <typename Call>
+std::vector<BYTE> enumerate(Call call, DWORD& count) {
+    DWORD needed = 0;
+    count = 0;
+    call(nullptr, 0, &needed, &count);
+    std::vector<BYTE> buffer(needed);
+    count = 0;
+    if (needed == 0 || !call(buffer.data(), needed, &needed, &count)) count = 0;
+    return buffer;
+}
+
+ErrorCode lastErrorIfFalse(BOOL succeeded) { return succeeded ? NoError : GetLastError(); }
+
+}  // namespace
+
+namespace {
+
+// By full path, so that no search order can put another folder first.
+HMODULE loadSystemLibrary(const wchar_t* name) {
+    wchar_t folder[MAX_PATH];
+    UINT length = GetSystemDirectoryW(folder, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return nullptr;
+    return LoadLibraryW((std::wstring(folder, length) + L"\\" + name).c_str());
+}
+
+}  // namespace
+
+Win32SpoolerServices::Win32SpoolerServices()
+    : spooler(loadSystemLibrary(L"winspool.drv")),
+      enumPortsA(spoolerFunction<decltype(enumPortsA)>("EnumPortsA")),
+      enumMonitorsA(spoolerFunction<decltype(enumMonitorsA)>("EnumMonitorsA")),
+      addPortA(spoolerFunction<decltype(addPortA)>("AddPortA")),
+      configurePortA(spoolerFunction<decltype(configurePortA)>("ConfigurePortA")),
+      getPrinterDriverDirectoryA(spoolerFunction<decltype(getPrinterDriverDirectoryA)>("GetPrinterDriverDirectoryA")),
+      addPrinterDriverA(spoolerFunction<decltype(addPrinterDriverA)>("AddPrinterDriverA")),
+      addPrinterA(spoolerFunction<decltype(addPrinterA)>("AddPrinterA")),
+      closePrinterFunction(spoolerFunction<decltype(closePrinterFunction)>("ClosePrinter")) {}
+
+Win32SpoolerServices::~Win32SpoolerServices() {
+    if (spooler) FreeLibrary(spooler);
+}
+
+std::vector<PortInfo2> Win32SpoolerServices::enumPorts() {
+    std::vector<PortInfo2> ports;
+    if (!enumPortsA) return ports;
+    DWORD count = 0;
+    std::vector<BYTE> buffer = enumerate(
+        [this](BYTE* data, DWORD size, DWORD* needed, DWORD* returned) {
+            return enumPortsA(nullptr, 2, data, size, needed, returned);
+        },
+        count);
+    const auto* records = reinterpret_cast<const PORT_INFO_2A*>(buffer.data());
+    for (DWORD i = 0; i < count; ++i)
+        ports.push_back({textOrNull(records[i].pPortName), textOrNull(records[i].pMonitorName),
+                         textOrNull(records[i].pDescription), records[i].fPortType});
+    return ports;
+}
+
+std::vector<MonitorInfo1> Win32SpoolerServices::enumMonitors() {
+    std::vector<MonitorInfo1> monitors;
+    if (!enumMonitorsA) return monitors;
+    DWORD count = 0;
+    std::vector<BYTE> buffer = enumerate(
+        [this](BYTE* data, DWORD size, DWORD* needed, DWORD* returned) {
+            return enumMonitorsA(nullptr, 1, data, size, needed, returned);
+        },
+        count);
+    const auto* records = reinterpret_cast<const MONITOR_INFO_1A*>(buffer.data());
+    for (DWORD i = 0; i < count; ++i) monitors.push_back({textOrNull(records[i].pName)});
+    return monitors;
+}
+
+ErrorCode Win32SpoolerServices::addPort(WindowHandle owner, const std::string& monitorName) {
+    if (!addPortA) return ERROR_PROC_NOT_FOUND;
+    return lastErrorIfFalse(addPortA(nullptr, static_cast<HWND>(owner), mutableText(monitorName)));
+}
+
+ErrorCode Win32SpoolerServices::configurePort(WindowHandle owner, const std::string& portName) {
+    if (!configurePortA) return ERROR_PROC_NOT_FOUND;
+    return lastErrorIfFalse(configurePortA(nullptr, static_cast<HWND>(owner), mutableText(portName)));
+}
+
+Result<std::string> Win32SpoolerServices::printerDriverDirectory(const std::string& environment) {
+    if (!getPrinterDriverDirectoryA) return {"", ERROR_PROC_NOT_FOUND};
+    DWORD needed = 0;
+    getPrinterDriverDirectoryA(nullptr, mutableText(environment), 1, nullptr, 0, &needed);
+    std::vector<BYTE> buffer(needed + 1, 0);
+    if (!getPrinterDriverDirectoryA(nullptr, mutableText(environment), 1, buffer.data(), needed, &needed))
+        return {"", GetLastError()};
+    return {reinterpret_cast<const char*>(buffer.data()), NoError};
+}
+
+ErrorCode Win32SpoolerServices::addPrinterDriver(const DriverInfo3& driver) {
+    if (!addPrinterDriverA) return ERROR_PROC_NOT_FOUND;
+    std::string dependentFiles;
+    for (const std::string& file : driver.dependentFiles) dependentFiles.append(file).push_back('\0');
+    dependentFiles.push_back('\0');
+
+    DRIVER_INFO_3A record = {};
+    record.cVersion = driver.version;
+    record.pName = mutableText(driver.name);
+    record.pEnvironment = mutableText(driver.environment);
+    record.pDriverPath = mutableText(driver.driverPath);
+    record.pDataFile = mutableText(driver.dataFile);
+    record.pConfigFile = mutableText(driver.configFile);
+    record.pHelpFile = mutableText(driver.helpFile);
+    record.pDependentFiles = &dependentFiles[0];
+    record.pMonitorName = mutableText(driver.monitorName);
+    record.pDefaultDataType = mutableText(driver.defaultDataType);
+    return lastErrorIfFalse(addPrinterDriverA(nullptr, 3, reinterpret_cast<BYTE*>(&record)));
+}
+
+Result<PrinterHandle> Win32SpoolerServices::addPrinter(const PrinterInfo2& printer) {
+    if (!addPrinterA) return {nullptr, ERROR_PROC_NOT_FOUND};
+    PRINTER_INFO_2A record = {};
+    record.pPrinterName = mutableText(printer.printerName);
+    record.pPortName = mutableText(printer.portName);
+    record.pDriverName = mutableText(printer.driverName);
+    record.pPrintProcessor = mutableText(printer.printProcessor);
+    record.pDatatype = mutableText(printer.dataType);
+    HANDLE handle = addPrinterA(nullptr, 2, reinterpret_cast<BYTE*>(&record));
+    return {handle, handle ? NoError : GetLastError()};
+}
+
+void Win32SpoolerServices::closePrinter(PrinterHandle printer) {
+    if (closePrinterFunction) closePrinterFunction(static_cast<HANDLE>(printer));
+}
+
+Result<RegistryKey> Win32SpoolerServices::regOpenKeyForSetValue(RegistryRoot root, const std::string& subKey) {
+    HKEY key = nullptr;
+    LONG status = RegOpenKeyExA(root == RegistryRoot::CurrentUser ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE,
+                                subKey.c_str(), 0, KEY_SET_VALUE, &key);
+    return {key, static_cast<ErrorCode>(status)};
+}
+
+ErrorCode Win32SpoolerServices::regSetStringValue(RegistryKey key, const std::string& name, const std::string& text) {
+    return static_cast<ErrorCode>(RegSetValueExA(static_cast<HKEY>(key), name.c_str(), 0, REG_SZ,
+                                                 reinterpret_cast<const BYTE*>(text.c_str()),
+                                                 static_cast<DWORD>(text.size() + 1)));
+}
+
+void Win32SpoolerServices::regCloseKey(RegistryKey key) { RegCloseKey(static_cast<HKEY>(key)); }
+
+ErrorCode Win32SpoolerServices::copyFile(const std::string& source, const std::string& destination) {
+    return lastErrorIfFalse(CopyFileA(source.c_str(), destination.c_str(), FALSE));
+}
+
+bool Win32SpoolerServices::fileExists(const std::string& path) {
+    DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+std::optional<OsVersion> Win32SpoolerServices::versionEx(std::uint32_t recordSize) {
+    OSVERSIONINFOEXA record = {};
+    record.dwOSVersionInfoSize = recordSize;
+    // The manifest declares no newer systems, so later Windows versions
+    // answer 6.2 here, as the classification expects.
+    if (!GetVersionExA(reinterpret_cast<OSVERSIONINFOA*>(&record))) return std::nullopt;
+    return OsVersion{record.dwPlatformId, record.dwMajorVersion, record.dwMinorVersion};
+}
+
+std::optional<bool> Win32SpoolerServices::isWow64Process() {
+    using IsWow64ProcessFunction = BOOL(WINAPI*)(HANDLE, PBOOL);
+    auto isWow64 = reinterpret_cast<IsWow64ProcessFunction>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32"), "IsWow64Process")));
+    if (!isWow64) return std::nullopt;
+    BOOL flag = FALSE;
+    isWow64(GetCurrentProcess(), &flag);
+    return flag == TRUE;
+}
+
+void Win32SpoolerServices::sleep(std::uint32_t milliseconds) { Sleep(milliseconds); }
+
+void Win32SpoolerServices::outputDebugString(const std::string& text) { OutputDebugStringA(text.c_str()); }
+
+std::string Win32SpoolerServices::errorText(ErrorCode error) {
+    wchar_t* text = nullptr;
+    DWORD length = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                                      FORMAT_MESSAGE_IGNORE_INSERTS,
+                                  nullptr, error, 0, reinterpret_cast<LPWSTR>(&text), 0, nullptr);
+    std::wstring message(text ? text : L"", length);
+    LocalFree(text);
+    while (!message.empty() && (message.back() == L'\n' || message.back() == L'\r' || message.back() == L' '))
+        message.pop_back();
+    if (message.empty()) return "error " + std::to_string(error);
+    return toUtf8(message);
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "platform/SpoolerServices.h"
+
+#include <windows.h>
+
+#include <winspool.h>
+
+// The real door: the ANSI spooler, registry and file functions. The spooler
+// client library is loaded from the system folder by full search path, never
+// from the program's own folder, where a planted copy could run with the
+// installer's rights.
+class Win32SpoolerServices : public SpoolerServices {
+public:
+    Win32SpoolerServices();
+    ~Win32SpoolerServices() override;
+    Win32SpoolerServices(const Win32SpoolerServices&) = delete;
+    Win32SpoolerServices& operator=(const Win32SpoolerServices&) = delete;
+
+    std::vector<PortInfo2> enumPorts() override;
+    std::vector<MonitorInfo1> enumMonitors() override;
+    ErrorCode addPort(WindowHandle owner, const std::string& monitorName) override;
+    ErrorCode configurePort(WindowHandle owner, const std::string& portName) override;
+    Result<std::string> printerDriverDirectory(const std::string& environment) override;
+    ErrorCode addPrinterDriver(const DriverInfo3& driver) override;
+    Result<PrinterHandle> addPrinter(const PrinterInfo2& printer) override;
+    void closePrinter(PrinterHandle printer) override;
+    Result<RegistryKey> regOpenKeyForSetValue(RegistryRoot root, const std::string& subKey) override;
+    ErrorCode regSetStringValue(RegistryKey key, const std::string& name, const std::string& text) override;
+    void regCloseKey(RegistryKey key) override;
+    ErrorCode copyFile(const std::string& source, const std::string& destination) override;
+    bool fileExists(const std::string& path) override;
+    std::optional<OsVersion> versionEx(std::uint32_t recordSize) override;
+    std::optional<bool> isWow64Process() override;
+    void sleep(std::uint32_t milliseconds) override;
+    void outputDebugString(const std::string& text) override;
+    std::string errorText(ErrorCode error) override;
+
+private:
+    template <typename Function>
+    Function spoolerFunction(const char* name) const {
+        return spooler ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(spooler, name))) : nullptr;
+    }
+
+    HMODULE spooler;
+    decltype(&EnumPortsA) enumPortsA;
+    decltype(&EnumMonitorsA) enumMonitorsA;
+    decltype(&AddPortA) addPortA;
+    decltype(&ConfigurePortA) configurePortA;
+    decltype(&GetPrinterDriverDirectoryA) getPrinterDriverDirectoryA;
+    decltype(&AddPrinterDriverA) addPrinterDriverA;
+    decltype(&AddPrinterA) addPrinterA;
+    decltype(&ClosePrinter) closePrinterFunction;
+};

@@ -1,0 +1,93 @@
+#pragma once
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <string>
+
+// Thin, non-owning wrappers over controls that a template created: one window
+// handle, one message per method, no state of their own.
+
+class Control {
+public:
+    void attach(HWND control) { hwnd = control; }
+    HWND handle() const { return hwnd; }
+    void enable(bool enabled) const { EnableWindow(hwnd, enabled ? TRUE : FALSE); }
+
+protected:
+    LRESULT send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
+        return SendMessageW(hwnd, message, wParam, lParam);
+    }
+    HWND hwnd = nullptr;
+};
+
+class ComboBox : public Control {
+public:
+    // CB_ERR (-1) when nothing is selected.
+    int selection() const { return static_cast<int>(send(CB_GETCURSEL)); }
+    void select(int index) const { send(CB_SETCURSEL, static_cast<WPARAM>(index)); }
+    void clear() const { send(CB_RESETCONTENT); }
+    void add(const std::wstring& text) const { send(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())); }
+};
+
+class CheckBox : public Control {
+public:
+    bool checked() const { return send(BM_GETCHECK) == BST_CHECKED; }
+    void check() const { send(BM_SETCHECK, BST_CHECKED); }
+};
+
+class ProgressBar : public Control {
+public:
+    void setRange(int low, int high) const { send(PBM_SETRANGE, 0, MAKELPARAM(low, high)); }
+    void setPosition(int position) const { send(PBM_SETPOS, static_cast<WPARAM>(position)); }
+};
+
+class ListView : public Control {
+public:
+    // Leaves every row selectable by a click, with grid lines, and stops the
+    // selection following the mouse.
+    void useGridWithFullRowSelection() const {
+        DWORD style = static_cast<DWORD>(send(LVM_GETEXTENDEDLISTVIEWSTYLE));
+        style = (style & ~LVS_EX_TRACKSELECT) | LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT;
+        send(LVM_SETEXTENDEDLISTVIEWSTYLE, 0, style);
+    }
+    void addColumn(int index, const std::wstring& title, int width) const {
+        LVCOLUMNW column = {};
+        column.mask = LVCF_FMT | LVCF_TEXT;
+        column.fmt = LVCFMT_LEFT;
+        column.pszText = const_cast<LPWSTR>(title.c_str());
+        send(LVM_INSERTCOLUMNW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&column));
+        send(LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(index), width);
+    }
+    void insertRow(int row, const std::wstring& text) const {
+        LVITEMW item = {};
+        item.mask = LVIF_TEXT;
+        item.iItem = row;
+        item.pszText = const_cast<LPWSTR>(text.c_str());
+        send(LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    }
+    void setCell(int row, int column, const std::wstring& text) const {
+        LVITEMW item = {};
+        item.iSubItem = column;
+        item.pszText = const_cast<LPWSTR>(text.c_str());
+        send(LVM_SETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    }
+    std::wstring cell(int row, int column) const;
+    int rowCount() const { return static_cast<int>(send(LVM_GETITEMCOUNT)); }
+    void clear() const { send(LVM_DELETEALLITEMS); }
+    // Selects the row without giving it the focus rectangle or scrolling to it.
+    void selectRow(int row) const {
+        LVITEMW item = {};
+        item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+        item.state = LVIS_SELECTED;
+        send(LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    }
+    // The first selected row, or -1.
+    int selectedRow() const {
+        for (int row = 0; row < rowCount(); ++row)
+            if ((send(LVM_GETITEMSTATE, static_cast<WPARAM>(row), LVIS_SELECTED) & LVIS_SELECTED) == LVIS_SELECTED)
+                return row;
+        return -1;
+    }
+};

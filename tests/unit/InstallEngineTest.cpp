@@ -1,0 +1,346 @@
+#include "app/CompletionMessage.h"
+#include "install/InstallEngine.h"
+#include "platform/RecordingSpoolerServices.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace {
+
+const std::string X86Directory = "C:\\WINDOWS\\system32\\spool\\drivers\\w32x86";
+const std::string X64Directory = "C:\\WINDOWS\\system32\\spool\\drivers\\x64";
+const std::string RegistryError = u8"错误：无法设置有关的注册表信息";
+
+// The two pages as the run sees them. Reads, progress and messages go into
+// the services' call log, so one list shows how they interleave with the
+// system calls.
+class FakePages : public InstallInputs, public InstallFeedback {
+public:
+    explicit FakePages(std::vector<std::string>& log) : log(log) {}
+
+    std::string port = "LPT1:";
+    int portBoxIndex = 0;
+    int model = 2;
+    bool checked = true;
+    SerialPortSettings serial = {5, 3, 0, 2, 2};  // the page's initial selections
+    std::vector<int> progress;
+    std::vector<std::string> messages;
+
+    std::string portName() override { return read("portName"), port; }
+    int portIndex() override { return read("portIndex"), portBoxIndex; }
+    int modelIndex() override { return read("modelIndex"), model; }
+    bool defaultPrinterChecked() override { return read("defaultPrinterChecked"), checked; }
+    SerialPortSettings serialSettings() override { return read("serialSettings"), serial; }
+    void setProgress(int position) override {
+        progress.push_back(position);
+        log.push_back("progress " + std::to_string(position));
+    }
+    void showMessage(const std::string& text) override {
+        messages.push_back(text);
+        log.push_back("message");
+    }
+
+private:
+    void read(const std::string& what) { log.push_back("read " + what); }
+    std::vector<std::string>& log;
+};
+
+struct Installation {
+    RecordingSpoolerServices services;
+    FakePages pages{services.calls};
+
+    InstallOutcome run(DriverArchitecture architecture = DriverArchitecture::X86) {
+        SelectedPortName = "left over from an earlier run";
+        return InstallEngine(services, pages, pages).run(architecture);
+    }
+    // The log entries strictly between the first `from` and the `to` after it.
+    std::vector<std::string> between(const std::string& from, const std::string& to) const {
+        const auto& calls = services.calls;
+        auto first = std::find(calls.begin(), calls.end(), from);
+        EXPECT_NE(first, calls.end()) << from;
+        if (first == calls.end()) return {};
+        return {first + 1, std::find(first + 1, calls.end(), to)};
+    }
+    int count(const std::string& prefix) const {
+        return static_cast<int>(std::count_if(services.calls.begin(), services.calls.end(), [&](const std::string& call) {
+            return call.compare(0, prefix.size(), prefix) == 0;
+        }));
+    }
+};
+
+const char* const PackageOfModel2[] = {"ZRB.DLL",    "ZR103.GPD",  "uniDRVui.DLL", "uniDRV.DLL",  "UNIDRV.HLP",
+                                       "UNIRES.DLL", "TTFSUB.GPD", "STDNAMES.GPD", "TAVPLUG.ini", "TAVPLUG.dll"};
+
+std::vector<std::string> expectedRun(const std::string& folder, const std::string& directory,
+                                     const std::string& environment) {
+    std::vector<std::string> calls = {"read portName", "GetPrinterDriverDirectoryA(" + environment + ")",
+                                      "read portIndex", "read modelIndex"};
+    for (const char* file : PackageOfModel2) calls.push_back("GetFileAttributesA(" + folder + "\\" + file + ")");
+    const std::vector<std::string> progressAfter = {"ZRB.DLL",    "ZR103.GPD",  "uniDRVui.DLL",
+                                                    "UNIDRV.HLP", "TTFSUB.GPD", "TAVPLUG.dll"};
+    int progress = 10;
+    for (const char* file : PackageOfModel2) {
+        calls.push_back("CopyFileA(" + folder + "\\" + file + ", " + directory + "\\" + file + ")");
+        if (std::count(progressAfter.begin(), progressAfter.end(), file) != 0) {
+            calls.push_back("progress " + std::to_string(progress));
+            progress += 10;
+        }
+    }
+    const std::vector<std::string> rest = {
+        "AddPrinterDriverA(ZR-103, " + environment + ")",
+        "progress 70",
+        "AddPrinterA(ZR-103, LPT1:)",
+        "progress 80",
+        "read defaultPrinterChecked",
+        "RegOpenKeyExA(HKCU, Software\\Microsoft\\Windows NT\\CurrentVersion\\Windows)",
+        "RegSetValueExA(Device, ZR-103,winspool,LPT1:)",
+        "RegCloseKey",
+        "progress 90",
+        "progress 95",
+        "ClosePrinter",
+        "Sleep(500)",
+        "progress 100"};
+    calls.insert(calls.end(), rest.begin(), rest.end());
+    return calls;
+}
+
+}  // namespace
+
+TEST(InstallEngineTest, X86RunMakesEveryCallInOrder) {
+    Installation installation;
+    const InstallOutcome outcome = installation.run(DriverArchitecture::X86);
+    EXPECT_EQ(installation.services.calls, expectedRun("x86", X86Directory, "Windows NT x86"));
+    EXPECT_TRUE(outcome.succeeded);
+    EXPECT_EQ(outcome.failure, "");
+    EXPECT_EQ(SelectedPortName, "LPT1:");
+    EXPECT_EQ(installation.pages.progress, (std::vector<int>{10, 20, 30, 40, 50, 60, 70, 80, 90, 95, 100}));
+}
+
+TEST(InstallEngineTest, X64RunTakesItsOwnFolderDirectoryAndEnvironment) {
+    Installation installation;
+    EXPECT_TRUE(installation.run(DriverArchitecture::X64).succeeded);
+    EXPECT_EQ(installation.services.calls, expectedRun("x64", X64Directory, "Windows x64"));
+}
+
+TEST(InstallEngineTest, RecordsNameTheModelsFilesUnderTheDriverDirectory) {
+    for (DriverArchitecture architecture : {DriverArchitecture::X86, DriverArchitecture::X64}) {
+        Installation installation;
+        installation.run(architecture);
+        const std::string& d = architecture == DriverArchitecture::X86 ? X86Directory : X64Directory;
+        ASSERT_EQ(installation.services.drivers.size(), 1u);
+        const DriverInfo3& driver = installation.services.drivers[0];
+        EXPECT_EQ(driver.version, 2u);
+        EXPECT_EQ(driver.name, "ZR-103");
+        EXPECT_EQ(driver.environment, traitsOf(architecture).environment);
+        EXPECT_EQ(driver.driverPath, d + "\\uniDRV.DLL");
+        EXPECT_EQ(driver.dataFile, d + "\\ZR103.GPD");
+        EXPECT_EQ(driver.configFile, d + "\\uniDRVui.DLL");
+        EXPECT_EQ(driver.helpFile, d + "\\uniDRV.HLP");
+        EXPECT_EQ(driver.monitorName, "");
+        EXPECT_EQ(driver.defaultDataType, "RAW");
+
+        ASSERT_EQ(installation.services.printers.size(), 1u);
+        const PrinterInfo2& printer = installation.services.printers[0];
+        EXPECT_EQ(printer.printerName, "ZR-103");
+        EXPECT_EQ(printer.driverName, "ZR-103");
+        EXPECT_EQ(printer.portName, "LPT1:");
+        EXPECT_EQ(printer.printProcessor, "WinPrint");
+        EXPECT_EQ(printer.dataType, "RAW");
+    }
+}
+
+TEST(InstallEngineTest, OnlyModels4And5ListThePluginBeforeTheResourceDll) {
+    const std::vector<std::string> fixed = {"\\ttfsub.GPD", "\\unires.DLL", "\\stdnames.GPD"};
+    const char* const resourceDlls[] = {"ZRA.DLL", "ZRB.DLL", "ZRB.DLL", "ZRC.DLL", "ZRC.DLL", "ZRC.DLL", "ZRB.DLL"};
+    for (int model = 0; model < 7; ++model) {
+        Installation installation;
+        installation.pages.model = model;
+        installation.run();
+        std::vector<std::string> expected = fixed;
+        if (model == 4 || model == 5) expected.insert(expected.end(), {"\\TAVPLUG.ini", "\\TAVPLUG.dll"});
+        expected.push_back(resourceDlls[model]);
+        ASSERT_EQ(installation.services.drivers.size(), 1u);
+        EXPECT_EQ(installation.services.drivers[0].dependentFiles, expected) << "model " << model;
+        // The plug-in pair is copied for every model all the same.
+        EXPECT_EQ(installation.count("CopyFileA(x86\\TAVPLUG."), 2) << "model " << model;
+    }
+}
+
+TEST(InstallEngineTest, ClearBoxLeavesTheRegistryAlone) {
+    Installation installation;
+    installation.pages.checked = false;
+    EXPECT_TRUE(installation.run().succeeded);
+    EXPECT_EQ(installation.between("progress 80", "progress 90"), std::vector<std::string>{"read defaultPrinterChecked"});
+    EXPECT_EQ(installation.count("Reg"), 0);
+}
+
+TEST(InstallEngineTest, EmptyPortNameStillInstallsAndEndsDeviceWithAComma) {
+    Installation installation;
+    installation.pages.port = "";
+    installation.run();
+    EXPECT_EQ(installation.count("AddPrinterA(ZR-103, )"), 1);
+    EXPECT_EQ(installation.count("RegSetValueExA(Device, ZR-103,winspool,)"), 1);
+}
+
+TEST(InstallEngineTest, SerialDefaultsAreWrittenForComPortsOnly) {
+    for (int portIndex = 0; portIndex < 7; ++portIndex) {
+        Installation installation;
+        installation.pages.portBoxIndex = portIndex;
+        installation.run();
+        std::vector<std::string> expected;
+        if (portIndex >= 3) {
+            expected = {"read serialSettings", "RegOpenKeyExA(HKLM, SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Ports)",
+                        "RegSetValueExA(COM" + std::to_string(portIndex - 2) + ":, 19200,N,8,1,p)", "RegCloseKey"};
+        }
+        EXPECT_EQ(installation.between("progress 90", "progress 95"), expected) << "port index " << portIndex;
+        EXPECT_EQ(installation.count("read serialSettings"), portIndex >= 3 ? 1 : 0);
+    }
+}
+
+TEST(InstallEngineTest, FlowControlNoneReachesTheRegistryAsASpace) {
+    Installation installation;
+    installation.pages.portBoxIndex = 6;
+    installation.pages.serial.flowControl = 0;
+    installation.run();
+    EXPECT_EQ(installation.count("RegSetValueExA(COM4:, 19200,N,8,1, )"), 1);
+}
+
+TEST(InstallEngineTest, FailedDirectoryQueryStopsBeforeAnythingChanges) {
+    Installation installation;
+    installation.services.errors = {{"GetPrinterDriverDirectoryA", 1804}};
+    const InstallOutcome outcome = installation.run(DriverArchitecture::X64);
+    EXPECT_EQ(installation.services.calls,
+              (std::vector<std::string>{"read portName", "GetPrinterDriverDirectoryA(Windows x64)", "read portIndex",
+                                        "read modelIndex"}));
+    EXPECT_FALSE(outcome.succeeded);
+    EXPECT_NE(outcome.failure.find("Windows x64"), std::string::npos) << outcome.failure;
+    EXPECT_NE(outcome.failure.find("system error 1804"), std::string::npos) << outcome.failure;
+    EXPECT_TRUE(installation.pages.progress.empty());
+    EXPECT_EQ(SelectedPortName, "LPT1:");
+}
+
+TEST(InstallEngineTest, IncompletePackageIsFoundBeforeAnyCopy) {
+    Installation installation;
+    installation.services.missingFiles = {"x86\\ZRB.DLL", "x86\\TAVPLUG.dll"};
+    const InstallOutcome outcome = installation.run();
+    EXPECT_FALSE(outcome.succeeded);
+    EXPECT_EQ(installation.services.calls.size(), 14u);  // four reads and queries, ten look-ups
+    EXPECT_EQ(installation.count("GetFileAttributesA(x86\\"), 10);
+    EXPECT_NE(outcome.failure.find("x86\\ZRB.DLL, x86\\TAVPLUG.dll not found in the folder x86 "), std::string::npos)
+        << outcome.failure;
+    EXPECT_TRUE(installation.pages.progress.empty());
+
+    // The other architecture's folder is complete.
+    Installation x64;
+    x64.services.missingFiles = installation.services.missingFiles;
+    EXPECT_TRUE(x64.run(DriverArchitecture::X64).succeeded);
+}
+
+TEST(InstallEngineTest, FirstCopyFailureIsToldAndTheRunGoesOn) {
+    Installation installation;
+    installation.services.errors = {{"CopyFileA(x86\\UNIDRV.HLP", 5}, {"CopyFileA(x86\\TAVPLUG.ini", 32}};
+    const InstallOutcome outcome = installation.run();
+    EXPECT_FALSE(outcome.succeeded);
+    EXPECT_NE(outcome.failure.find("x86\\UNIDRV.HLP could not be copied to " + X86Directory + "\\UNIDRV.HLP"),
+              std::string::npos)
+        << outcome.failure;
+    EXPECT_NE(outcome.failure.find("system error 5"), std::string::npos);
+    EXPECT_EQ(outcome.failure.find("TAVPLUG"), std::string::npos);
+    EXPECT_EQ(installation.count("CopyFileA"), 10);
+    EXPECT_EQ(installation.pages.progress.back(), 100);
+    EXPECT_EQ(installation.count("RegSetValueExA(Device"), 1);  // the printer itself was added
+    EXPECT_EQ(completionMessage(8, outcome), outcome.failure);
+}
+
+TEST(InstallEngineTest, UnregisteredDriverIsTheFailureNotItsConsequence) {
+    Installation installation;
+    installation.services.errors = {{"AddPrinterDriverA", 1797}, {"AddPrinterA", 1797}};
+    installation.pages.portBoxIndex = 3;
+    const InstallOutcome outcome = installation.run();
+    EXPECT_FALSE(outcome.succeeded);
+    EXPECT_NE(outcome.failure.find("printer driver ZR-103 could not be registered"), std::string::npos)
+        << outcome.failure;
+    EXPECT_EQ(outcome.failure.find("could not be added"), std::string::npos);
+    EXPECT_EQ(installation.count("AddPrinterA"), 1);
+    EXPECT_EQ(installation.count("RegOpenKeyExA(HKCU"), 0);
+    EXPECT_EQ(installation.count("RegSetValueExA(COM1:"), 1);
+    EXPECT_EQ(installation.count("ClosePrinter"), 0);
+    EXPECT_EQ(installation.count("Sleep(500)"), 1);
+    EXPECT_TRUE(installation.pages.messages.empty());
+}
+
+TEST(InstallEngineTest, PrinterNotAddedIsNeitherDefaultNorClosed) {
+    Installation installation;
+    installation.services.errors = {{"AddPrinterA", 1801}};
+    const InstallOutcome outcome = installation.run();
+    EXPECT_FALSE(outcome.succeeded);
+    EXPECT_NE(outcome.failure.find("printer ZR-103 could not be added on the port LPT1:"), std::string::npos)
+        << outcome.failure;
+    EXPECT_NE(outcome.failure.find("system error 1801"), std::string::npos);
+    EXPECT_EQ(installation.between("progress 80", "progress 90"), std::vector<std::string>{"read defaultPrinterChecked"});
+    EXPECT_EQ(installation.count("ClosePrinter"), 0);
+    EXPECT_EQ(installation.pages.progress.back(), 100);
+}
+
+TEST(InstallEngineTest, ReinstallingOverAnEarlierRunSucceeds) {
+    Installation installation;
+    installation.services.errors = {{"AddPrinterDriverA", 1795}, {"AddPrinterA", 1802}};
+    const InstallOutcome outcome = installation.run();
+    EXPECT_TRUE(outcome.succeeded) << outcome.failure;
+    EXPECT_EQ(installation.count("RegSetValueExA(Device, ZR-103,winspool,LPT1:)"), 1);
+    EXPECT_EQ(installation.count("ClosePrinter"), 0);  // no handle came back
+    EXPECT_EQ(completionMessage(8, outcome), std::optional<std::string>("Completed!"));
+}
+
+TEST(InstallEngineTest, UnsettableValueIsToldMidRunButDoesNotFailTheInstall) {
+    Installation installation;
+    installation.services.errors = {{"RegSetValueExA", 5}};
+    installation.pages.portBoxIndex = 4;
+    const InstallOutcome outcome = installation.run();
+    EXPECT_TRUE(outcome.succeeded);
+    EXPECT_EQ(installation.pages.messages, (std::vector<std::string>{RegistryError, RegistryError}));
+    EXPECT_EQ(installation.between("RegSetValueExA(Device, ZR-103,winspool,LPT1:)", "progress 90"),
+              (std::vector<std::string>{"message", "RegCloseKey"}));
+    EXPECT_EQ(installation.between("RegSetValueExA(COM2:, 19200,N,8,1,p)", "progress 95"),
+              (std::vector<std::string>{"message", "RegCloseKey"}));
+}
+
+TEST(InstallEngineTest, MissingKeyIsPassedOverInSilence) {
+    Installation installation;
+    installation.services.errors = {{"RegOpenKeyExA", 2}};
+    installation.pages.portBoxIndex = 3;
+    EXPECT_TRUE(installation.run().succeeded);
+    EXPECT_EQ(installation.count("RegOpenKeyExA"), 2);
+    EXPECT_EQ(installation.count("RegSetValueExA") + installation.count("RegCloseKey"), 0);
+    EXPECT_TRUE(installation.pages.messages.empty());
+}
+
+TEST(InstallEngineTest, LongDriverDirectoryIsUsedWhole) {
+    Installation installation;
+    const std::string d = "C:\\" + std::string(297, 'd');
+    installation.services.driverDirectories["Windows NT x86"] = d;
+    EXPECT_TRUE(installation.run().succeeded);
+    EXPECT_EQ(installation.count("CopyFileA(x86\\TAVPLUG.dll, " + d + "\\TAVPLUG.dll)"), 1);
+    EXPECT_EQ(installation.services.drivers[0].dataFile, d + "\\ZR103.GPD");
+    EXPECT_EQ(installation.services.drivers[0].helpFile, d + "\\uniDRV.HLP");
+}
+
+TEST(InstallEngineTest, OnlyWow64ChoosesTheX64Package) {
+    EXPECT_EQ(architectureForWow64(true), DriverArchitecture::X64);
+    EXPECT_EQ(architectureForWow64(false), DriverArchitecture::X86);
+    EXPECT_EQ(architectureForWow64(std::nullopt), DriverArchitecture::X86);
+    EXPECT_STREQ(traitsOf(DriverArchitecture::X64).sourceFolder, "x64\\");
+}
+
+TEST(CompletionMessageTest, SuccessIsAnnouncedOnTheNtFamilyAndFailureEverywhere) {
+    const InstallOutcome done{true, ""};
+    const InstallOutcome failed{false, "The printer ZR-103 could not be added."};
+    for (std::int32_t generation = 0; generation <= 10; ++generation) {
+        const bool ntFamily = generation >= 3 && generation <= 9;
+        EXPECT_EQ(completionMessage(generation, done),
+                  ntFamily ? std::optional<std::string>("Completed!") : std::nullopt)
+            << generation;
+        EXPECT_EQ(completionMessage(generation, failed), failed.failure) << generation;
+    }
+}
