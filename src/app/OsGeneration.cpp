@@ -12,24 +12,22 @@ constexpr std::uint32_t PlatformWin32Nt = 2;       // VER_PLATFORM_WIN32_NT
 constexpr std::uint32_t OsVersionInfoExSize = 156;  // sizeof(OSVERSIONINFOEXA)
 constexpr std::uint32_t OsVersionInfoSize = 148;    // sizeof(OSVERSIONINFOA)
 
-std::int32_t classifyWin9x(std::uint32_t major, std::uint32_t minor, std::int32_t previous)
-{
+std::int32_t classifyWin9x(std::uint32_t major, std::uint32_t minor, std::int32_t previous) {
     if (major != 4) {
         return previous;
     }
     switch (minor) {
-    case 0:
-        return 1;
-    case 10:
-    case 90:
-        return 2;
-    default:
-        return previous;
+        case 0:
+            return 1;
+        case 10:
+        case 90:
+            return 2;
+        default:
+            return previous;
     }
 }
 
-std::int32_t classifyNt(std::uint32_t major, std::uint32_t minor, std::int32_t previous)
-{
+std::int32_t classifyNt(std::uint32_t major, std::uint32_t minor, std::int32_t previous) {
     if (major <= 4) {
         return 3;
     }
@@ -42,20 +40,18 @@ std::int32_t classifyNt(std::uint32_t major, std::uint32_t minor, std::int32_t p
 
 }  // namespace
 
-std::int32_t classifyOsVersion(const OsVersion& version, std::int32_t previous)
-{
+std::int32_t classifyOsVersion(const OsVersion& version, std::int32_t previous) {
     switch (version.platformId) {
-    case PlatformWin32Windows:
-        return classifyWin9x(version.majorVersion, version.minorVersion, previous);
-    case PlatformWin32Nt:
-        return classifyNt(version.majorVersion, version.minorVersion, previous);
-    default:
-        return 4;
+        case PlatformWin32Windows:
+            return classifyWin9x(version.majorVersion, version.minorVersion, previous);
+        case PlatformWin32Nt:
+            return classifyNt(version.majorVersion, version.minorVersion, previous);
+        default:
+            return 4;
     }
 }
 
-void DetectOsGeneration(SpoolerServices& services)
-{
+void DetectOsGeneration(SpoolerServices& services) {
     // Systems before NT 4.0 SP6 reject the extended record; they still answer the plain one.
     std::optional<OsVersion> version = services.versionEx(OsVersionInfoExSize);
     if (!version) {
@@ -66,9 +62,8 @@ void DetectOsGeneration(SpoolerServices& services)
     }
 }
 
-int osRadioButtonFor(std::int32_t generation)
-{
-    static constexpr int ButtonByGeneration[] = {IDC_WIN95,    IDC_WIN98,      IDC_WINNT4, IDC_WIN2000, IDC_WINXP,
+int osRadioButtonFor(std::int32_t generation) {
+    static constexpr int ButtonByGeneration[] = {IDC_WIN95,   IDC_WIN98,    IDC_WINNT4, IDC_WIN2000, IDC_WINXP,
                                                  IDC_WIN2003, IDC_WINVISTA, IDC_WIN7,   IDC_WIN8};
     constexpr std::int32_t GenerationCount = sizeof(ButtonByGeneration) / sizeof(ButtonByGeneration[0]);
     if (generation < 1 || generation > GenerationCount) {

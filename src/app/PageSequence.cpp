@@ -7,8 +7,7 @@ constexpr int PageBack = 2;      // IDCANCEL: Back on the options page
 
 }  // namespace
 
-void runPageSequence(WizardPages& pages)
-{
+void runPageSequence(WizardPages& pages) {
     while (pages.showSelectOs() == PageAccepted) {
         if (pages.showDetailSetting() != PageBack) {
             return;

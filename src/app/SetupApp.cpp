@@ -27,7 +27,9 @@ bool SetupApp::initInstance() {
     return false;
 }
 
-int SetupApp::showSelectOs() { return static_cast<int>(selectOsPage.runModal()); }
+int SetupApp::showSelectOs() {
+    return static_cast<int>(selectOsPage.runModal());
+}
 
 int SetupApp::showDetailSetting() {
     DetailSettingPage page(services);

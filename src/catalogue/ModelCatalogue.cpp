@@ -7,8 +7,7 @@ namespace {
 
 constexpr const char* ResourceDllBaseNames[ModelCount] = {"ZRA", "ZRB", "ZRB", "ZRC", "ZRC", "ZRC", "ZRB"};
 constexpr const char* GpdBaseNames[ModelCount] = {"ZR101", "ZR102", "ZR103", "ZR104", "ZR105", "ZR106", "ZR107"};
-constexpr const char* DriverNames[ModelCount] = {"ZR-101", "ZR-102", "ZR-103", "ZR-104",
-                                                 "ZR-105", "ZR-106", "ZR-107"};
+constexpr const char* DriverNames[ModelCount] = {"ZR-101", "ZR-102", "ZR-103", "ZR-104", "ZR-105", "ZR-106", "ZR-107"};
 
 // The display texts exist only in enciphered form, each under a key of its own.
 constexpr ModelEntry Rows[ModelCount] = {
@@ -23,28 +22,23 @@ constexpr ModelEntry Rows[ModelCount] = {
 
 }  // namespace
 
-const ModelEntry& entry(int index)
-{
+const ModelEntry& entry(int index) {
     return Rows[index];
 }
 
-std::string displayName(int index)
-{
+std::string displayName(int index) {
     return NameDescrambler(Rows[index].encipheredName, Rows[index].nameKey);
 }
 
-const char* resourceDllBaseName(int index)
-{
+const char* resourceDllBaseName(int index) {
     return Rows[index].resourceDllBaseName;
 }
 
-const char* gpdBaseName(int index)
-{
+const char* gpdBaseName(int index) {
     return Rows[index].gpdBaseName;
 }
 
-const char* driverName(int index)
-{
+const char* driverName(int index) {
     return Rows[index].driverName;
 }
 

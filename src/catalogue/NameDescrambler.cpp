@@ -6,16 +6,14 @@ constexpr int LetterPairBias = 27 * 'A';  // 'A' counted in both digits
 constexpr std::uint16_t KeyBase = 0xF2F4;
 constexpr std::uint16_t KeyFactor = 0x3C0A;
 
-std::uint8_t letterPairValue(char high, char low)
-{
+std::uint8_t letterPairValue(char high, char low) {
     const int value = 26 * static_cast<unsigned char>(high) + static_cast<unsigned char>(low) - LetterPairBias;
     return static_cast<std::uint8_t>(value);
 }
 
 }  // namespace
 
-std::string NameDescrambler(std::string letters, std::uint16_t key)
-{
+std::string NameDescrambler(std::string letters, std::uint16_t key) {
     const std::size_t length = letters.size() / 2;
     std::string text(length, '\0');
     std::uint16_t rollingKey = key;

@@ -2,6 +2,7 @@
 
 #include "catalogue/ModelCatalogue.h"
 
+#include <utility>
 #include <vector>
 
 std::string SelectedPortName;
@@ -74,6 +75,16 @@ DriverInfo3 driverRecord(const ArchitectureTraits& traits, const std::string& di
     return driver;
 }
 
+std::vector<std::string> missingSources(SpoolerServices& services, const ArchitectureTraits& traits,
+                                        const std::vector<PackageFile>& files) {
+    std::vector<std::string> missing;
+    for (const PackageFile& file : files) {
+        const std::string source = traits.sourceFolder + file.name;
+        if (!services.fileExists(source)) missing.push_back(source);
+    }
+    return missing;
+}
+
 PrinterInfo2 printerRecord(const std::string& driverName) {
     PrinterInfo2 printer;
     printer.printerName = driverName;
@@ -96,9 +107,36 @@ std::string joined(const std::vector<std::string>& items) {
     return text;
 }
 
-// The system's own text goes last, as it brings its own punctuation.
-std::string withSystemText(const std::string& message, SpoolerServices& services, ErrorCode error) {
-    return message + " Windows reported: " + services.errorText(error);
+// What the user is told: what failed and what to do. The system's own text
+// goes last, as it brings its own punctuation.
+std::string directoryFailure(const ArchitectureTraits& traits, const std::string& systemText) {
+    return std::string("The printer driver folder for ") + traits.environment +
+           " could not be found, so nothing was installed. Make sure the Print Spooler service is running and run "
+           "the setup again. Windows reported: " +
+           systemText;
+}
+
+std::string incompletePackage(const ArchitectureTraits& traits, const std::vector<std::string>& missing) {
+    return "The driver package is incomplete: " + joined(missing) + " not found in the folder " + folderName(traits) +
+           " of the folder the setup was started from, so nothing was installed. Copy the complete package next to "
+           "the setup program and run it again.";
+}
+
+std::string copyFailure(const std::string& source, const std::string& destination, const std::string& systemText) {
+    return "The driver file " + source + " could not be copied to " + destination +
+           ". Make sure nothing is printing and run the setup again as an administrator. Windows reported: " +
+           systemText;
+}
+
+std::string driverFailure(const std::string& driverName, const std::string& systemText) {
+    return "The printer driver " + driverName +
+           " could not be registered. Run the setup again as an administrator. Windows reported: " + systemText;
+}
+
+std::string printerFailure(const std::string& printerName, const std::string& portName, const std::string& systemText) {
+    const std::string where = portName.empty() ? "without a port" : "on the port " + portName;
+    return "The printer " + printerName + " could not be added " + where +
+           ". Choose a working port and run the setup again. Windows reported: " + systemText;
 }
 
 // Later failures of a run are usually consequences of the first, so only
@@ -137,57 +175,30 @@ InstallOutcome InstallEngine::run(DriverArchitecture architecture) {
     const int modelIndex = inputs.modelIndex();
 
     // Both early stops come before anything on the system has changed.
-    if (!directoryQuery.ok()) {
-        return {false, withSystemText(std::string("The printer driver folder for ") + traits.environment +
-                                          " could not be found, so nothing was installed. Make sure the Print "
-                                          "Spooler service is running and run the setup again.",
-                                      services, directoryQuery.error)};
-    }
+    if (!directoryQuery.ok()) return {false, directoryFailure(traits, services.errorText(directoryQuery.error))};
     const std::string& directory = directoryQuery.value;
     const std::vector<PackageFile> files = packageFiles(modelIndex);
-    std::vector<std::string> missing;
-    for (const PackageFile& file : files) {
-        const std::string source = traits.sourceFolder + file.name;
-        if (!services.fileExists(source)) missing.push_back(source);
-    }
-    if (!missing.empty()) {
-        return {false, "The driver package is incomplete: " + joined(missing) + " not found in the folder " +
-                           folderName(traits) +
-                           " of the folder the setup was started from, so nothing was installed. Copy the "
-                           "complete package next to the setup program and run it again."};
-    }
+    const std::vector<std::string> missing = missingSources(services, traits, files);
+    if (!missing.empty()) return {false, incompletePackage(traits, missing)};
 
     FirstFailure failure;
     for (const PackageFile& file : files) {
         const std::string source = traits.sourceFolder + file.name;
         const std::string destination = directory + "\\" + file.name;
         const ErrorCode error = services.copyFile(source, destination);
-        if (error != NoError) {
-            failure.note(withSystemText("The driver file " + source + " could not be copied to " + destination +
-                                            ". Make sure nothing is printing and run the setup again as an "
-                                            "administrator.",
-                                        services, error));
-        }
+        if (error != NoError) failure.note(copyFailure(source, destination, services.errorText(error)));
         if (file.progressAfterCopy != NoProgress) feedback.setProgress(file.progressAfterCopy);
     }
 
     const DriverInfo3 driver = driverRecord(traits, directory, modelIndex);
     const ErrorCode driverError = services.addPrinterDriver(driver);
-    if (driverError != NoError && driverError != ErrorPrinterDriverAlreadyInstalled) {
-        failure.note(withSystemText("The printer driver " + driver.name +
-                                        " could not be registered. Run the setup again as an administrator.",
-                                    services, driverError));
-    }
+    if (driverError != NoError && driverError != ErrorPrinterDriverAlreadyInstalled)
+        failure.note(driverFailure(driver.name, services.errorText(driverError)));
     feedback.setProgress(70);
 
     const Result<PrinterHandle> added = services.addPrinter(printerRecord(driver.name));
     const bool printerExists = added.ok() || added.error == ErrorPrinterAlreadyExists;
-    if (!printerExists) {
-        const std::string where = SelectedPortName.empty() ? "without a port" : "on the port " + SelectedPortName;
-        failure.note(withSystemText("The printer " + driver.name + " could not be added " + where +
-                                        ". Choose a working port and run the setup again.",
-                                    services, added.error));
-    }
+    if (!printerExists) failure.note(printerFailure(driver.name, SelectedPortName, services.errorText(added.error)));
     feedback.setProgress(80);
 
     // A failed install must not point the default printer at a missing printer.

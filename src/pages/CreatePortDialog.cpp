@@ -11,7 +11,9 @@ const int MonitorColumnWidth = 340;
 
 CreatePortDialog::CreatePortDialog(SpoolerServices& services) : Dialog(IDD_CREATE_PORT), services(services) {}
 
-void CreatePortDialog::doDataExchange() { monitorList.attach(item(IDC_MONITOR_LIST)); }
+void CreatePortDialog::doDataExchange() {
+    monitorList.attach(item(IDC_MONITOR_LIST));
+}
 
 bool CreatePortDialog::onInitDialog() {
     std::vector<MonitorInfo1> monitors = services.enumMonitors();
@@ -30,14 +32,14 @@ bool CreatePortDialog::onInitDialog() {
 bool CreatePortDialog::onCommand(int id, int code) {
     if (code != BN_CLICKED) return false;
     switch (id) {
-    case IDC_NEW_PORT:
-        newPort();
-        return true;
-    case IDC_CLOSE_MONITORS:
-        cancel();
-        return true;
-    default:
-        return false;
+        case IDC_NEW_PORT:
+            newPort();
+            return true;
+        case IDC_CLOSE_MONITORS:
+            cancel();
+            return true;
+        default:
+            return false;
     }
 }
 

@@ -15,13 +15,14 @@ DetailSettingPage* ActiveDetailPage = nullptr;
 
 namespace {
 
-const int InitialPortIndex = 0;  // LPT1
+const int InitialPortIndex = 0;                                    // LPT1
 const SerialPortSettings InitialSerialSettings = {5, 3, 0, 2, 2};  // 19200, 8, 1, None, Hardware
 
 }  // namespace
 
 DetailSettingPage::DetailSettingPage(SpoolerServices& services)
-    : Dialog(IDD_DETAIL_SETTING), services(services),
+    : Dialog(IDD_DETAIL_SETTING),
+      services(services),
       pageIcon(LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_APP))) {}
 
 bool DetailSettingPage::onInitDialog() {
@@ -37,7 +38,8 @@ bool DetailSettingPage::onInitDialog() {
     SendDlgItemMessageW(window(), IDC_DEFAULT_PRINTER, BM_SETCHECK, BST_CHECKED, 0);
     // Selections made by the program raise no change notifications, so the
     // handlers' effects for the initial selections are set here.
-    SetDlgItemTextW(window(), IDC_PRINTER_NAME, fromAnsi(ModelCatalogue::displayName(ModelCatalogue::DefaultModelIndex)).c_str());
+    SetDlgItemTextW(window(), IDC_PRINTER_NAME,
+                    fromAnsi(ModelCatalogue::displayName(ModelCatalogue::DefaultModelIndex)).c_str());
 
     portBox.attach(item(IDC_PORT));
     baudRateBox.attach(item(IDC_BAUD_RATE));
@@ -71,28 +73,28 @@ void DetailSettingPage::addAboutToSystemMenu() {
 
 bool DetailSettingPage::onCommand(int id, int code) {
     switch (id) {
-    case IDC_BACK:
-        if (code != BN_CLICKED) return false;
-        cancel();
-        return true;
-    case IDC_NEXT:
-        if (code != BN_CLICKED) return false;
-        nextAction();
-        return true;
-    case IDC_EXIT:
-        if (code != BN_CLICKED) return false;
-        onCancel();
-        return true;
-    case IDC_MODEL:
-        if (code != CBN_SELCHANGE) return false;
-        onModelChange();
-        return true;
-    case IDC_PORT:
-        if (code != CBN_SELCHANGE) return false;
-        onPortChange();
-        return true;
-    default:
-        return false;
+        case IDC_BACK:
+            if (code != BN_CLICKED) return false;
+            cancel();
+            return true;
+        case IDC_NEXT:
+            if (code != BN_CLICKED) return false;
+            nextAction();
+            return true;
+        case IDC_EXIT:
+            if (code != BN_CLICKED) return false;
+            onCancel();
+            return true;
+        case IDC_MODEL:
+            if (code != CBN_SELCHANGE) return false;
+            onModelChange();
+            return true;
+        case IDC_PORT:
+            if (code != CBN_SELCHANGE) return false;
+            onPortChange();
+            return true;
+        default:
+            return false;
     }
 }
 
@@ -148,11 +150,17 @@ bool DetailSettingPage::onPaint() {
     return true;
 }
 
-std::string DetailSettingPage::portName() { return ActivePortPage->portName; }
+std::string DetailSettingPage::portName() {
+    return ActivePortPage->portName;
+}
 
-int DetailSettingPage::portIndex() { return portBox.selection(); }
+int DetailSettingPage::portIndex() {
+    return portBox.selection();
+}
 
-int DetailSettingPage::modelIndex() { return modelBox.selection(); }
+int DetailSettingPage::modelIndex() {
+    return modelBox.selection();
+}
 
 bool DetailSettingPage::defaultPrinterChecked() {
     defaultPrinterBox.attach(item(IDC_DEFAULT_PRINTER));
@@ -169,6 +177,10 @@ SerialPortSettings DetailSettingPage::serialSettings() {
     return settings;
 }
 
-void DetailSettingPage::setProgress(int position) { ActivePortPage->installProgress.setPosition(position); }
+void DetailSettingPage::setProgress(int position) {
+    ActivePortPage->installProgress.setPosition(position);
+}
 
-void DetailSettingPage::showMessage(const std::string& text) { ::showMessage(fromUtf8(text)); }
+void DetailSettingPage::showMessage(const std::string& text) {
+    ::showMessage(fromUtf8(text));
+}

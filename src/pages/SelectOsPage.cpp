@@ -16,16 +16,16 @@ bool SelectOsPage::onInitDialog() {
 bool SelectOsPage::onCommand(int id, int code) {
     if (code != BN_CLICKED) return false;
     switch (id) {
-    case IDC_NEXT:
-        onOk();
-        return true;
-    case IDC_EXIT:
-        onCancel();
-        return true;
-    case IDC_BACK:
-        return true;
-    default:
-        return false;
+        case IDC_NEXT:
+            onOk();
+            return true;
+        case IDC_EXIT:
+            onCancel();
+            return true;
+        case IDC_BACK:
+            return true;
+        default:
+            return false;
     }
 }
 

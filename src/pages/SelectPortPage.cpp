@@ -45,23 +45,23 @@ void SelectPortPage::fillPortList() {
 bool SelectPortPage::onCommand(int id, int code) {
     if (code != BN_CLICKED) return false;
     switch (id) {
-    case IDC_CREATE_PORT:
-        createPort();
-        return true;
-    case IDC_CONFIGURE_PORT:
-        configurePort();
-        return true;
-    case IDC_PORT_BACK:
-        cancel();
-        return true;
-    case IDC_INSTALL:
-        install();
-        return true;
-    case IDC_PORT_CANCEL:
-        onCancel();
-        return true;
-    default:
-        return false;
+        case IDC_CREATE_PORT:
+            createPort();
+            return true;
+        case IDC_CONFIGURE_PORT:
+            configurePort();
+            return true;
+        case IDC_PORT_BACK:
+            cancel();
+            return true;
+        case IDC_INSTALL:
+            install();
+            return true;
+        case IDC_PORT_CANCEL:
+            onCancel();
+            return true;
+        default:
+            return false;
     }
 }
 

@@ -51,7 +51,9 @@ Result<PrinterHandle> RecordingSpoolerServices::addPrinter(const PrinterInfo2& p
     return {error == NoError ? RecordedPrinter : nullptr, error};
 }
 
-void RecordingSpoolerServices::closePrinter(PrinterHandle) { record("ClosePrinter"); }
+void RecordingSpoolerServices::closePrinter(PrinterHandle) {
+    record("ClosePrinter");
+}
 
 Result<RegistryKey> RecordingSpoolerServices::regOpenKeyForSetValue(RegistryRoot root, const std::string& subKey) {
     ErrorCode error = record("RegOpenKeyExA(" + rootName(root) + ", " + subKey + ")");
@@ -62,7 +64,9 @@ ErrorCode RecordingSpoolerServices::regSetStringValue(RegistryKey, const std::st
     return record("RegSetValueExA(" + name + ", " + text + ")");
 }
 
-void RecordingSpoolerServices::regCloseKey(RegistryKey) { record("RegCloseKey"); }
+void RecordingSpoolerServices::regCloseKey(RegistryKey) {
+    record("RegCloseKey");
+}
 
 ErrorCode RecordingSpoolerServices::copyFile(const std::string& source, const std::string& destination) {
     return record("CopyFileA(" + source + ", " + destination + ")");

@@ -11,7 +11,9 @@ std::optional<std::string> textOrNull(const char* text) {
     return std::string(text);
 }
 
-char* mutableText(const std::string& text) { return const_cast<char*>(text.c_str()); }
+char* mutableText(const std::string& text) {
+    return const_cast<char*>(text.c_str());
+}
 
 // The size protocol of the enumeration calls: ask for the size, allocate it,
 // ask again; the second call's count bounds the records.
@@ -26,7 +28,9 @@ std::vector<BYTE> enumerate(Call call, DWORD& count) {
     return buffer;
 }
 
-ErrorCode lastErrorIfFalse(BOOL succeeded) { return succeeded ? NoError : GetLastError(); }
+ErrorCode lastErrorIfFalse(BOOL succeeded) {
+    return succeeded ? NoError : GetLastError();
+}
 
 }  // namespace
 
@@ -61,11 +65,10 @@ std::vector<PortInfo2> Win32SpoolerServices::enumPorts() {
     std::vector<PortInfo2> ports;
     if (!enumPortsA) return ports;
     DWORD count = 0;
-    std::vector<BYTE> buffer = enumerate(
-        [this](BYTE* data, DWORD size, DWORD* needed, DWORD* returned) {
-            return enumPortsA(nullptr, 2, data, size, needed, returned);
-        },
-        count);
+    std::vector<BYTE> buffer =
+        enumerate([this](BYTE* data, DWORD size, DWORD* needed,
+                         DWORD* returned) { return enumPortsA(nullptr, 2, data, size, needed, returned); },
+                  count);
     const auto* records = reinterpret_cast<const PORT_INFO_2A*>(buffer.data());
     for (DWORD i = 0; i < count; ++i)
         ports.push_back({textOrNull(records[i].pPortName), textOrNull(records[i].pMonitorName),
@@ -77,11 +80,10 @@ std::vector<MonitorInfo1> Win32SpoolerServices::enumMonitors() {
     std::vector<MonitorInfo1> monitors;
     if (!enumMonitorsA) return monitors;
     DWORD count = 0;
-    std::vector<BYTE> buffer = enumerate(
-        [this](BYTE* data, DWORD size, DWORD* needed, DWORD* returned) {
-            return enumMonitorsA(nullptr, 1, data, size, needed, returned);
-        },
-        count);
+    std::vector<BYTE> buffer =
+        enumerate([this](BYTE* data, DWORD size, DWORD* needed,
+                         DWORD* returned) { return enumMonitorsA(nullptr, 1, data, size, needed, returned); },
+                  count);
     const auto* records = reinterpret_cast<const MONITOR_INFO_1A*>(buffer.data());
     for (DWORD i = 0; i < count; ++i) monitors.push_back({textOrNull(records[i].pName)});
     return monitors;
@@ -156,7 +158,9 @@ ErrorCode Win32SpoolerServices::regSetStringValue(RegistryKey key, const std::st
                                                  static_cast<DWORD>(text.size() + 1)));
 }
 
-void Win32SpoolerServices::regCloseKey(RegistryKey key) { RegCloseKey(static_cast<HKEY>(key)); }
+void Win32SpoolerServices::regCloseKey(RegistryKey key) {
+    RegCloseKey(static_cast<HKEY>(key));
+}
 
 ErrorCode Win32SpoolerServices::copyFile(const std::string& source, const std::string& destination) {
     return lastErrorIfFalse(CopyFileA(source.c_str(), destination.c_str(), FALSE));
@@ -186,15 +190,19 @@ std::optional<bool> Win32SpoolerServices::isWow64Process() {
     return flag == TRUE;
 }
 
-void Win32SpoolerServices::sleep(std::uint32_t milliseconds) { Sleep(milliseconds); }
+void Win32SpoolerServices::sleep(std::uint32_t milliseconds) {
+    Sleep(milliseconds);
+}
 
-void Win32SpoolerServices::outputDebugString(const std::string& text) { OutputDebugStringA(text.c_str()); }
+void Win32SpoolerServices::outputDebugString(const std::string& text) {
+    OutputDebugStringA(text.c_str());
+}
 
 std::string Win32SpoolerServices::errorText(ErrorCode error) {
     wchar_t* text = nullptr;
-    DWORD length = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                                      FORMAT_MESSAGE_IGNORE_INSERTS,
-                                  nullptr, error, 0, reinterpret_cast<LPWSTR>(&text), 0, nullptr);
+    DWORD length =
+        FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                       nullptr, error, 0, reinterpret_cast<LPWSTR>(&text), 0, nullptr);
     std::wstring message(text ? text : L"", length);
     LocalFree(text);
     while (!message.empty() && (message.back() == L'\n' || message.back() == L'\r' || message.back() == L' '))

@@ -6,15 +6,13 @@
 namespace {
 
 // Only the first four bytes count, so "COM10:" is a COM1 port too.
-bool namesPort(const std::string& portName, const char* prefix)
-{
+bool namesPort(const std::string& portName, const char* prefix) {
     return std::strncmp(portName.c_str(), prefix, 4) == 0;
 }
 
 }  // namespace
 
-PortListing listPorts(const std::vector<PortInfo2>& ports)
-{
+PortListing listPorts(const std::vector<PortInfo2>& ports) {
     PortListing listing;
     int com1Row = 0;
     int lpt1Row = 0;

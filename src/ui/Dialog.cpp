@@ -25,9 +25,13 @@ void Dialog::accept() {
     end(IDOK);
 }
 
-void Dialog::cancel() { end(IDCANCEL); }
+void Dialog::cancel() {
+    end(IDCANCEL);
+}
 
-void Dialog::end(INT_PTR code) { EndDialog(hwnd, code); }
+void Dialog::end(INT_PTR code) {
+    EndDialog(hwnd, code);
+}
 
 INT_PTR CALLBACK Dialog::dialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
@@ -49,33 +53,33 @@ INT_PTR CALLBACK Dialog::dialogProc(HWND window, UINT message, WPARAM wParam, LP
 
 INT_PTR Dialog::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_INITDIALOG:
-        addTemplateComboItems();
-        doDataExchange();
-        return onInitDialog() ? TRUE : FALSE;
-    case WM_COMMAND: {
-        int id = LOWORD(wParam);
-        int code = HIWORD(wParam);
-        if (onCommand(id, code)) return TRUE;
-        if (id == IDOK && code == BN_CLICKED) {
-            onOk();
-            return TRUE;
+        case WM_INITDIALOG:
+            addTemplateComboItems();
+            doDataExchange();
+            return onInitDialog() ? TRUE : FALSE;
+        case WM_COMMAND: {
+            int id = LOWORD(wParam);
+            int code = HIWORD(wParam);
+            if (onCommand(id, code)) return TRUE;
+            if (id == IDOK && code == BN_CLICKED) {
+                onOk();
+                return TRUE;
+            }
+            if (id == IDCANCEL && code == BN_CLICKED) {
+                onCancel();
+                return TRUE;
+            }
+            return FALSE;
         }
-        if (id == IDCANCEL && code == BN_CLICKED) {
-            onCancel();
-            return TRUE;
-        }
-        return FALSE;
-    }
-    case WM_SYSCOMMAND:
-        return onSysCommand(wParam, lParam) ? TRUE : FALSE;
-    case WM_PAINT:
-        return onPaint() ? TRUE : FALSE;
-    case WM_QUERYDRAGICON:
-        // One of the few messages whose answer is the dialog procedure's own return value.
-        return reinterpret_cast<INT_PTR>(onQueryDragIcon());
-    default:
-        return FALSE;
+        case WM_SYSCOMMAND:
+            return onSysCommand(wParam, lParam) ? TRUE : FALSE;
+        case WM_PAINT:
+            return onPaint() ? TRUE : FALSE;
+        case WM_QUERYDRAGICON:
+            // One of the few messages whose answer is the dialog procedure's own return value.
+            return reinterpret_cast<INT_PTR>(onQueryDragIcon());
+        default:
+            return FALSE;
     }
 }
 
@@ -95,7 +99,8 @@ void Dialog::addTemplateComboItems() {
         data += 8;
         if (length > static_cast<DWORD>(end - data)) break;
         if (code == DlgInitComboAddString) {
-            std::wstring text = fromAnsi(std::string(reinterpret_cast<const char*>(data), strnlen(reinterpret_cast<const char*>(data), length)));
+            std::wstring text = fromAnsi(
+                std::string(reinterpret_cast<const char*>(data), strnlen(reinterpret_cast<const char*>(data), length)));
             SendDlgItemMessageW(hwnd, id, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
         }
         data += length;

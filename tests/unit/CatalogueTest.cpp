@@ -9,8 +9,7 @@
 namespace {
 
 // The descrambler run backwards; the product carries only the decoding side.
-std::string encipher(const std::string& text, std::uint16_t key)
-{
+std::string encipher(const std::string& text, std::uint16_t key) {
     std::string letters;
     std::uint16_t rollingKey = key;
     for (unsigned char plain : text) {
@@ -22,35 +21,30 @@ std::string encipher(const std::string& text, std::uint16_t key)
     return letters;
 }
 
-TEST(NameDescrambler, TooShortInputYieldsEmptyText)
-{
+TEST(NameDescrambler, TooShortInputYieldsEmptyText) {
     EXPECT_EQ(NameDescrambler("", 0x1234), "");
     EXPECT_EQ(NameDescrambler("Q", 0x1234), "");
 }
 
-TEST(NameDescrambler, FirstByteIsPairValueXorKeyHighByte)
-{
+TEST(NameDescrambler, FirstByteIsPairValueXorKeyHighByte) {
     // "BC" is 26 * 1 + 2 = 28; the high byte of the key is 0xAB.
     EXPECT_EQ(NameDescrambler("BC", 0xAB00), std::string(1, static_cast<char>(28 ^ 0xAB)));
     EXPECT_EQ(NameDescrambler("AA", 0x0000), std::string(1, '\0'));
 }
 
-TEST(NameDescrambler, KeyAdvancesOnEncipheredByte)
-{
+TEST(NameDescrambler, KeyAdvancesOnEncipheredByte) {
     // "BC" is 28. With K = 0x0100 the first output is 29, but the update must take 28:
     // K = 0xF2F4 - (28 + 0x0100) * 0x3C0A = 0x57DC, so "AA" then decodes to 0x57.
     EXPECT_EQ(NameDescrambler("BCAA", 0x0100), std::string("\x1D\x57", 2));
     EXPECT_EQ(NameDescrambler("BCAA", 0x0000), std::string("\x1C\x61", 2));
 }
 
-TEST(NameDescrambler, OddLastLetterIsIgnored)
-{
+TEST(NameDescrambler, OddLastLetterIsIgnored) {
     EXPECT_EQ(NameDescrambler("DRGRIZGKA", 0x1D87), NameDescrambler("DRGRIZGK", 0x1D87));
     EXPECT_EQ(NameDescrambler("DRGRIZGKA", 0x1D87).size(), 4u);
 }
 
-TEST(NameDescrambler, AppendingLettersKeepsEarlierBytes)
-{
+TEST(NameDescrambler, AppendingLettersKeepsEarlierBytes) {
     const std::string letters = "FEGSESITJSDVDOIMBNAFBDEAIEDQ";
     const std::string full = NameDescrambler(letters, 0xC4E2);
     for (std::size_t k = 0; k <= letters.size() / 2; ++k) {
@@ -58,8 +52,7 @@ TEST(NameDescrambler, AppendingLettersKeepsEarlierBytes)
     }
 }
 
-TEST(NameDescrambler, KeyLowByteMattersOnlyFromSecondByte)
-{
+TEST(NameDescrambler, KeyLowByteMattersOnlyFromSecondByte) {
     const std::string letters = "AYHTCPJABDDKJJBX";
     const std::string a = NameDescrambler(letters, 0x5A3C);
     const std::string b = NameDescrambler(letters, 0x5AC3);
@@ -68,8 +61,7 @@ TEST(NameDescrambler, KeyLowByteMattersOnlyFromSecondByte)
     EXPECT_NE(a.substr(1), b.substr(1));
 }
 
-TEST(NameDescrambler, PairsAbove255KeepTheirLow8Bits)
-{
+TEST(NameDescrambler, PairsAbove255KeepTheirLow8Bits) {
     // "ZZ" is 675 = 2 * 256 + 163, "JW" is 9 * 26 + 22 = 256 and wraps to 0.
     EXPECT_EQ(NameDescrambler("ZZ", 0), std::string(1, '\xA3'));
     EXPECT_EQ(NameDescrambler("JW", 0x4200), std::string(1, '\x42'));
@@ -77,14 +69,12 @@ TEST(NameDescrambler, PairsAbove255KeepTheirLow8Bits)
     EXPECT_EQ(NameDescrambler("ZZBCDE", 0x7777), NameDescrambler("GHBCDE", 0x7777));
 }
 
-TEST(NameDescrambler, AnyByteValuesPassThrough)
-{
+TEST(NameDescrambler, AnyByteValuesPassThrough) {
     // Characters outside A to Z are not rejected: '0' '0' is 26 * 48 + 48 - 1755 = -459, low byte 0x35.
     EXPECT_EQ(NameDescrambler("00", 0), std::string(1, '\x35'));
 }
 
-TEST(NameDescrambler, EveryByteRoundTripsThroughTheEncoder)
-{
+TEST(NameDescrambler, EveryByteRoundTripsThroughTheEncoder) {
     std::string allBytes;
     for (int b = 0; b < 256; ++b) {
         allBytes += static_cast<char>(b);
@@ -96,8 +86,7 @@ TEST(NameDescrambler, EveryByteRoundTripsThroughTheEncoder)
     }
 }
 
-TEST(ModelCatalogue, PlainColumnsInRowOrder)
-{
+TEST(ModelCatalogue, PlainColumnsInRowOrder) {
     const char* const dlls[] = {"ZRA", "ZRB", "ZRB", "ZRC", "ZRC", "ZRC", "ZRB"};
     for (int i = 0; i < ModelCatalogue::ModelCount; ++i) {
         const std::string number = "10" + std::to_string(i + 1);
@@ -108,8 +97,7 @@ TEST(ModelCatalogue, PlainColumnsInRowOrder)
     }
 }
 
-TEST(ModelCatalogue, RowsSharingAResourceDllKeepTheirOwnFiles)
-{
+TEST(ModelCatalogue, RowsSharingAResourceDllKeepTheirOwnFiles) {
     std::set<std::string> gpds;
     std::set<std::string> drivers;
     for (int i = 0; i < ModelCatalogue::ModelCount; ++i) {
@@ -128,8 +116,7 @@ TEST(ModelCatalogue, RowsSharingAResourceDllKeepTheirOwnFiles)
     EXPECT_STRNE(ModelCatalogue::resourceDllBaseName(1), ModelCatalogue::resourceDllBaseName(3));
 }
 
-TEST(ModelCatalogue, DisplayNamesDecodeFromRowsWithDistinctKeys)
-{
+TEST(ModelCatalogue, DisplayNamesDecodeFromRowsWithDistinctKeys) {
     std::set<std::uint16_t> keys;
     std::set<std::string> names;
     for (int i = 0; i < ModelCatalogue::ModelCount; ++i) {

@@ -12,9 +12,7 @@ namespace {
 class ScriptedPages : public WizardPages {
 public:
     ScriptedPages(std::deque<int> selectOsResults, std::deque<int> detailResults)
-        : selectOs(std::move(selectOsResults)), detail(std::move(detailResults))
-    {
-    }
+        : selectOs(std::move(selectOsResults)), detail(std::move(detailResults)) {}
 
     int showSelectOs() override { return next(selectOs, 'S'); }
     int showDetailSetting() override { return next(detail, 'D'); }
@@ -22,8 +20,7 @@ public:
     std::string shown;
 
 private:
-    int next(std::deque<int>& results, char page)
-    {
+    int next(std::deque<int>& results, char page) {
         shown += page;
         if (results.empty()) {
             ADD_FAILURE() << "page " << page << " shown more often than scripted";
@@ -38,27 +35,23 @@ private:
     std::deque<int> detail;
 };
 
-std::string run(std::deque<int> selectOs, std::deque<int> detail)
-{
+std::string run(std::deque<int> selectOs, std::deque<int> detail) {
     ScriptedPages pages(std::move(selectOs), std::move(detail));
     runPageSequence(pages);
     return pages.shown;
 }
 
-TEST(PageSequence, SelectOsEndsTheWizardUnlessNext)
-{
+TEST(PageSequence, SelectOsEndsTheWizardUnlessNext) {
     EXPECT_EQ(run({2}, {}), "S");
     EXPECT_EQ(run({-1}, {}), "S");
 }
 
-TEST(PageSequence, OptionsPageEndsTheWizardUnlessBack)
-{
+TEST(PageSequence, OptionsPageEndsTheWizardUnlessBack) {
     EXPECT_EQ(run({1}, {1}), "SD");
     EXPECT_EQ(run({1}, {-1}), "SD");
 }
 
-TEST(PageSequence, BackReturnsToSelectOs)
-{
+TEST(PageSequence, BackReturnsToSelectOs) {
     EXPECT_EQ(run({1, 1}, {2, 1}), "SDSD");
     EXPECT_EQ(run({1, 2}, {2}), "SDS");
     EXPECT_EQ(run({1, 1, 1}, {2, 2, -1}), "SDSDSD");
