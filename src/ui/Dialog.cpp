@@ -2,6 +2,7 @@
 
 #include "platform/TextConversion.h"
 
+#include <cstring>
 #include <string>
 
 namespace {
@@ -90,18 +91,21 @@ void Dialog::addTemplateComboItems() {
     const BYTE* data = static_cast<const BYTE*>(LockResource(LoadResource(module, resource)));
     const BYTE* end = data + SizeofResource(module, resource);
     // Records: WORD control id, WORD message, DWORD length, then the ANSI
-    // text with its zero; a control id of 0 ends the list.
-    while (data + sizeof(WORD) <= end) {
-        WORD id = *reinterpret_cast<const WORD*>(data);
-        if (id == 0 || data + 8 > end) break;
-        WORD code = *reinterpret_cast<const WORD*>(data + 2);
-        DWORD length = *reinterpret_cast<const DWORD*>(data + 4);
+    // text with its zero; a control id of 0 ends the list. Fields lie at any
+    // byte offset, hence the copies.
+    while (end - data >= 8) {
+        WORD id, code;
+        DWORD length;
+        std::memcpy(&id, data, sizeof id);
+        std::memcpy(&code, data + 2, sizeof code);
+        std::memcpy(&length, data + 4, sizeof length);
+        if (id == 0) break;
         data += 8;
         if (length > static_cast<DWORD>(end - data)) break;
         if (code == DlgInitComboAddString) {
-            std::wstring text = fromAnsi(
-                std::string(reinterpret_cast<const char*>(data), strnlen(reinterpret_cast<const char*>(data), length)));
-            SendDlgItemMessageW(hwnd, id, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+            const char* text = reinterpret_cast<const char*>(data);
+            std::wstring item = fromAnsi(std::string(text, strnlen(text, length)));
+            SendDlgItemMessageW(hwnd, id, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
         }
         data += length;
     }
