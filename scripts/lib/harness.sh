@@ -1,0 +1,114 @@
+# shellcheck shell=bash
+# Shared by scripts/test and scripts/run: tools, builds, Xvfb and Wine prefixes.
+# Source it after setting `root` to the repository's top folder. Builds go to
+# $BUILD_DIR, by default build/ of the repository.
+
+build="${BUILD_DIR:-$root/build}"
+
+export WINEDEBUG=-all
+# A fresh prefix would offer to download Wine's .NET and HTML engines in a
+# dialog nobody can answer under Xvfb; the wizard needs neither.
+export WINEDLLOVERRIDES="mscoree,mshtml="
+
+ensure_tools() {
+  local tool
+  for tool in cmake g++ wine wineserver Xvfb import i686-w64-mingw32-g++; do
+    if ! command -v "$tool" >/dev/null 2>&1; then
+      "$root/scripts/setup"
+      return
+    fi
+  done
+  [ -f /usr/include/gtest/gtest.h ] || "$root/scripts/setup"
+}
+
+build_windows() {
+  cmake -S "$root" -B "$build/windows" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" >/dev/null &&
+    cmake --build "$build/windows" -j "$(nproc)"
+}
+
+build_native() {
+  cmake -S "$root" -B "$build/native" >/dev/null &&
+    cmake --build "$build/native" -j "$(nproc)"
+}
+
+# The demo driver package, when the project has a generator for it, in $1.
+make_demo_package() {
+  if [ -x "$root/scripts/make-demo-package" ]; then
+    rm -rf "$1"
+    "$root/scripts/make-demo-package" "$1"
+  fi
+}
+
+# Starts Xvfb on the first free display and exports DISPLAY; stop_xvfb ends it.
+xvfb_pid=""
+start_xvfb() {
+  local n=90
+  while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
+  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  xvfb_pid=$!
+  export DISPLAY=":$n"
+  local tries=0
+  until [ -e "/tmp/.X11-unix/X$n" ]; do
+    tries=$((tries + 1))
+    if [ $tries -gt 100 ] || ! kill -0 "$xvfb_pid" 2>/dev/null; then
+      echo "Xvfb did not start on :$n" >&2
+      return 1
+    fi
+    sleep 0.1
+  done
+}
+
+stop_xvfb() {
+  if [ -n "$xvfb_pid" ]; then
+    kill "$xvfb_pid" 2>/dev/null || true
+    wait "$xvfb_pid" 2>/dev/null || true
+    xvfb_pid=""
+  fi
+}
+
+# Writes a .reg file in UTF-16, the form regedit reads whatever the locale,
+# from the UTF-8 lines given on standard input.
+import_registry() {
+  local prefix=$1 file="$1/drive_c/import.reg"
+  { printf 'Windows Registry Editor Version 5.00\r\n\r\n'; sed 's/$/\r/'; } | iconv -f UTF-8 -t UTF-16 >"$file"
+  WINEPREFIX="$prefix" wine regedit /S 'C:\import.reg' >/dev/null 2>&1
+  rm -f "$file"
+}
+
+# make_prefix DIR win64|win32: a new prefix with the templates' Chinese font
+# mapped to one that is installed, so the wizard's texts do not show as boxes.
+make_prefix() {
+  local prefix=$1 arch=$2
+  rm -rf "$prefix"
+  mkdir -p "$(dirname "$prefix")"
+  WINEPREFIX="$prefix" WINEARCH="$arch" wineboot -i >/dev/null 2>&1 || return 1
+  import_registry "$prefix" <<'REG'
+[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes]
+"宋体"="WenQuanYi Micro Hei"
+"SimSun"="WenQuanYi Micro Hei"
+REG
+  WINEPREFIX="$prefix" wineserver -w
+}
+
+# clone_prefix TEMPLATE DEST: a prefix is over a gigabyte, nearly all of it
+# Wine's own binaries, which nothing writes to. Those are hard-linked; every
+# other file (registry, ini files, the spooler's folders) is a real copy.
+clone_prefix() {
+  local template=$1 dest=$2
+  rm -rf "$dest"
+  mkdir -p "$(dirname "$dest")"
+  cp -al "$template" "$dest"
+  find "$dest" -type f \( -path '*/spool/*' -o ! \( -iname '*.dll' -o -iname '*.exe' -o -iname '*.nls' \
+    -o -iname '*.drv' -o -iname '*.sys' -o -iname '*.ocx' -o -iname '*.cpl' -o -iname '*.acm' -o -iname '*.vxd' \) \) \
+    -exec sh -c 'for f; do cp -p "$f" "$f.copy" && mv -f "$f.copy" "$f"; done' sh {} +
+}
+
+# install_app PREFIX: the wizard and, when there is one, the demo package, in
+# C:\brivane of the prefix. Prints the wizard's Windows path.
+install_app() {
+  local app="$1/drive_c/brivane"
+  mkdir -p "$app"
+  cp "$build/windows/BrivaneSetup.exe" "$app/"
+  if [ -d "$build/demo-package" ]; then cp -r "$build/demo-package/." "$app/"; fi
+  printf '%s' 'C:\brivane\BrivaneSetup.exe'
+}

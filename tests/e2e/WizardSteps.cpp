@@ -1,0 +1,67 @@
+#include "WizardSteps.h"
+
+#include "WizardUi.h"
+#include "lib/Poll.h"
+#include "lib/Utf8.h"
+
+WizardRun::WizardRun(ScenarioContext& context) : report_(context.report), process_(context.exePath, context.workDir) {}
+
+Window WizardRun::startAtSelectOs() {
+    if (!report_.check(process_.started(), "the wizard starts", process_.startError())) return Window();
+    Window page = process_.waitForDialog(ui::kSelectOsCaption, timeouts::kStartMs);
+    report_.check(page.exists(), "the Select OS page appears",
+                  process_.isRunning() ? "no such window" : "the process ended first");
+    return page;
+}
+
+Window WizardRun::clickThrough(Window page, int buttonId, const std::wstring& nextCaption, const std::string& step) {
+    if (!page.exists()) return Window();
+    // Back from a dialog on top: the page takes the input only once it is active again.
+    pollUntil(timeouts::kWindowMs, [&] { return page.isForeground() || !page.exists(); });
+    page.control(buttonId).click();
+    Window next = process_.waitForDialog(nextCaption, timeouts::kWindowMs);
+    report_.check(next.exists(), step + " shows \"" + toUtf8(nextCaption) + "\"",
+                  process_.isRunning() ? "no such window" : "the process ended");
+    return next;
+}
+
+Window WizardRun::toDetailSetting() {
+    return clickThrough(startAtSelectOs(), ui::selectOs::kNext, ui::kDetailSettingCaption, "Next on Select OS");
+}
+
+Window WizardRun::toSelectPort() {
+    return clickThrough(toDetailSetting(), ui::detailSetting::kNext, ui::kSelectPortCaption, "Next on Detail Setting");
+}
+
+Window WizardRun::expectNewWindow(const std::vector<Window>& known, const std::wstring& caption,
+                                  const std::string& step) {
+    Window window = process_.waitForOtherWindow(known, timeouts::kWindowMs);
+    if (!report_.check(window.exists(), step + " opens a window",
+                       process_.isRunning() ? "none appeared" : "the process ended"))
+        return Window();
+    report_.checkEqual(step + " opens \"" + toUtf8(caption) + "\"", caption, window.caption());
+    return window;
+}
+
+bool WizardRun::expectClosed(Window window, const std::string& step) {
+    const std::string caption = toUtf8(window.caption());
+    bool closed = pollUntil(timeouts::kWindowMs, [&] { return !window.exists(); });
+    return report_.check(closed, step + " closes \"" + caption + "\"", "it is still open");
+}
+
+bool WizardRun::expectQuietEnd(const std::vector<Window>& expected, const std::string& step) {
+    WizardProcess::Ending ending = process_.waitForExit(timeouts::kExitMs, expected);
+    std::string others;
+    for (const std::wstring& caption : ending.otherWindows)
+        others += (others.empty() ? "\"" : ", \"") + toUtf8(caption) + "\"";
+    bool quiet = report_.check(ending.otherWindows.empty(), step + " shows no other window", "it showed " + others);
+    bool exited = report_.check(ending.exited, step + " ends the process",
+                                "still running after " + std::to_string(timeouts::kExitMs) + " ms");
+    return quiet && exited;
+}
+
+bool WizardRun::dismiss(Window dialog, const std::string& step) {
+    dialog.control(ui::kOkButton).click();
+    bool closed = pollUntil(timeouts::kWindowMs, [&] { return !dialog.exists(); });
+    return report_.check(closed, step, "the window is still open");
+}

@@ -1,0 +1,7 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+std::string systemErrorText(DWORD code);
