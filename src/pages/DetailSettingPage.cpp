@@ -2,6 +2,7 @@
 
 #include "app/AboutDialog.h"
 #include "app/CompletionMessage.h"
+#include "app/IconPlacement.h"
 #include "app/OsGeneration.h"
 #include "catalogue/ModelCatalogue.h"
 #include "pages/SelectPortPage.h"
@@ -142,10 +143,8 @@ bool DetailSettingPage::onPaint() {
     int iconHeight = GetSystemMetrics(SM_CYICON);
     RECT client;
     GetClientRect(window(), &client);
-    // Integer division truncates toward zero, also for a client area smaller than the icon.
-    int x = (client.right - client.left - iconWidth + 1) / 2;
-    int y = (client.bottom - client.top - iconHeight + 1) / 2;
-    DrawIcon(dc, x, y, pageIcon);
+    DrawIcon(dc, centredIconOffset(client.right - client.left, iconWidth),
+             centredIconOffset(client.bottom - client.top, iconHeight), pageIcon);
     EndPaint(window(), &paint);
     return true;
 }
