@@ -115,8 +115,8 @@ void DetailSettingPage::nextAction() {
     auto portPage = std::make_unique<SelectPortPage>(services);
     ActivePortPage = portPage.get();
     // Replaced by the install's own outcome; stands when the port page could
-    // not even be opened.
-    installOutcome = {false, "The installation did not run: the Select Port page could not be opened."};
+    // not be opened or ended without finishing the install.
+    installOutcome = {false, "The installation did not run to its end. Run the setup again."};
     INT_PTR result = portPage->runModal();
     if (result == IDCANCEL) return;
     SelectedPortName = portPage->portName;
