@@ -18,6 +18,17 @@ void restrictDllSearchToSystemFolder() {
         SetDllDirectoryW(L"");  // older systems: at least take the current folder out of the search
 }
 
+// The common controls are loaded only now, not imported: their start-up loads
+// further libraries, which must come after the search is restricted. Loaded
+// by name, so that the manifest still selects version 6.
+void registerCommonControls() {
+    using InitCommonControlsExFunction = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+    auto initCommonControlsEx = reinterpret_cast<InitCommonControlsExFunction>(
+        reinterpret_cast<void*>(GetProcAddress(LoadLibraryW(L"comctl32.dll"), "InitCommonControlsEx")));
+    INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_WIN95_CLASSES};
+    if (initCommonControlsEx) initCommonControlsEx(&controls);
+}
+
 }  // namespace
 
 SetupApp::SetupApp() : selectOsPage(services) {}
@@ -38,8 +49,7 @@ int SetupApp::showDetailSetting() {
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     restrictDllSearchToSystemFolder();
-    INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&controls);
+    registerCommonControls();
     SetupApp().initInstance();
     return 0;
 }
