@@ -95,12 +95,6 @@ PrinterInfo2 printerRecord(const std::string& driverName) {
     return printer;
 }
 
-std::string folderName(const ArchitectureTraits& traits) {
-    std::string folder = traits.sourceFolder;
-    folder.pop_back();
-    return folder;
-}
-
 std::string joined(const std::vector<std::string>& items) {
     std::string text;
     for (const std::string& item : items) text += (text.empty() ? "" : ", ") + item;
@@ -116,10 +110,10 @@ std::string directoryFailure(const ArchitectureTraits& traits, const std::string
            systemText;
 }
 
-std::string incompletePackage(const ArchitectureTraits& traits, const std::vector<std::string>& missing) {
-    return "The driver package is incomplete: " + joined(missing) + " not found in the folder " + folderName(traits) +
-           " of the folder the setup was started from, so nothing was installed. Copy the complete package next to "
-           "the setup program and run it again.";
+std::string incompletePackage(const std::vector<std::string>& missing, const std::string& startFolder) {
+    return "The driver package is incomplete: " + joined(missing) + " not found in " + startFolder +
+           ", the folder the setup was started from. Nothing was installed. Put the complete x86 and x64 folders "
+           "beside the setup program, start it from there and run it again.";
 }
 
 std::string copyFailure(const std::string& source, const std::string& destination, const std::string& systemText) {
@@ -134,9 +128,10 @@ std::string driverFailure(const std::string& driverName, const std::string& syst
 }
 
 std::string printerFailure(const std::string& printerName, const std::string& portName, const std::string& systemText) {
-    const std::string where = portName.empty() ? "without a port" : "on the port " + portName;
+    const std::string where = portName.empty() ? "without a port" : "on the port \"" + portName + "\"";
     return "The printer " + printerName + " could not be added " + where +
-           ". Choose a working port and run the setup again. Windows reported: " + systemText;
+           ". Check that the port exists, then run the setup again as an administrator. Windows reported: " +
+           systemText;
 }
 
 // Later failures of a run are usually consequences of the first, so only
@@ -179,7 +174,7 @@ InstallOutcome InstallEngine::run(DriverArchitecture architecture) {
     const std::string& directory = directoryQuery.value;
     const std::vector<PackageFile> files = packageFiles(modelIndex);
     const std::vector<std::string> missing = missingSources(services, traits, files);
-    if (!missing.empty()) return {false, incompletePackage(traits, missing)};
+    if (!missing.empty()) return {false, incompletePackage(missing, services.currentDirectory())};
 
     FirstFailure failure;
     for (const PackageFile& file : files) {

@@ -77,6 +77,11 @@ bool RecordingSpoolerServices::fileExists(const std::string& path) {
     return missingFiles.count(path) == 0;
 }
 
+std::string RecordingSpoolerServices::currentDirectory() {
+    record("GetCurrentDirectoryA");
+    return startFolder;
+}
+
 std::optional<OsVersion> RecordingSpoolerServices::versionEx(std::uint32_t recordSize) {
     record("GetVersionExA(" + std::to_string(recordSize) + ")");
     auto answer = versionAnswers.find(recordSize);

@@ -21,6 +21,7 @@ public:
     std::map<std::uint32_t, OsVersion> versionAnswers;  // by record size; absent = the call fails
     std::optional<bool> wow64;                          // nullopt: IsWow64Process does not exist
     std::set<std::string> missingFiles;                 // every other path exists
+    std::string startFolder = "C:\\setup";
     // A call fails with the error of the first key that begins its text,
     // e.g. {"AddPrinterA", 1802} or {"CopyFileA(x64\\ZRC.DLL", 5}.
     std::map<std::string, ErrorCode> errors;
@@ -43,6 +44,7 @@ public:
     void regCloseKey(RegistryKey key) override;
     ErrorCode copyFile(const std::string& source, const std::string& destination) override;
     bool fileExists(const std::string& path) override;
+    std::string currentDirectory() override;
     std::optional<OsVersion> versionEx(std::uint32_t recordSize) override;
     std::optional<bool> isWow64Process() override;
     void sleep(std::uint32_t milliseconds) override;

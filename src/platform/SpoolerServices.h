@@ -109,6 +109,8 @@ public:
     virtual ErrorCode copyFile(const std::string& source, const std::string& destination) = 0;
     // GetFileAttributesA names an existing file (not a folder).
     virtual bool fileExists(const std::string& path) = 0;
+    // GetCurrentDirectoryA: where relative package paths are looked up.
+    virtual std::string currentDirectory() = 0;
 
     // GetVersionExA with a record whose size field is `recordSize` (156 for
     // OSVERSIONINFOEXA, 148 for OSVERSIONINFOA); nullopt when the call fails.

@@ -171,6 +171,12 @@ bool Win32SpoolerServices::fileExists(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
+std::string Win32SpoolerServices::currentDirectory() {
+    std::string folder(GetCurrentDirectoryA(0, nullptr), '\0');
+    folder.resize(GetCurrentDirectoryA(static_cast<DWORD>(folder.size()), &folder[0]));
+    return folder;
+}
+
 std::optional<OsVersion> Win32SpoolerServices::versionEx(std::uint32_t recordSize) {
     OSVERSIONINFOEXA record = {};
     record.dwOSVersionInfoSize = recordSize;

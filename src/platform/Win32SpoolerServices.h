@@ -30,6 +30,7 @@ public:
     void regCloseKey(RegistryKey key) override;
     ErrorCode copyFile(const std::string& source, const std::string& destination) override;
     bool fileExists(const std::string& path) override;
+    std::string currentDirectory() override;
     std::optional<OsVersion> versionEx(std::uint32_t recordSize) override;
     std::optional<bool> isWow64Process() override;
     void sleep(std::uint32_t milliseconds) override;
