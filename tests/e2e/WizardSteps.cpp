@@ -1,6 +1,7 @@
 #include "WizardSteps.h"
 
 #include "WizardUi.h"
+#include "lib/ComboBox.h"
 #include "lib/Poll.h"
 #include "lib/Utf8.h"
 
@@ -64,4 +65,21 @@ bool WizardRun::dismiss(Window dialog, const std::string& step) {
     dialog.control(ui::kOkButton).click();
     bool closed = pollUntil(timeouts::kWindowMs, [&] { return !dialog.exists(); });
     return report_.check(closed, step, "the window is still open");
+}
+
+bool WizardRun::chooseModel(Window detail, int model) {
+    ComboBox(detail.control(ui::detailSetting::kModel)).choose(model);
+    const std::wstring expected = ui::detailSetting::kModelNames[model];
+    Window printerName = detail.control(ui::detailSetting::kPrinterName);
+    pollUntil(timeouts::kWindowMs, [&] { return printerName.text() == expected; });
+    return report_.checkEqual("choosing model " + std::to_string(model) + " shows its name in Printer Name (1013)",
+                              expected, printerName.text());
+}
+
+bool WizardRun::uncheckDefaultPrinter(Window detail) {
+    Window box = detail.control(ui::detailSetting::kDefaultPrinter);
+    box.click();
+    bool unchecked = pollUntil(timeouts::kWindowMs, [&] { return box.checkState() == BST_UNCHECKED; });
+    return report_.check(unchecked, "a click unchecks Set Default Printer (1012)",
+                         "check state " + std::to_string(box.checkState()));
 }

@@ -31,6 +31,13 @@ public:
     // For message boxes and the About box: their OK button is id 1.
     bool dismiss(Window dialog, const std::string& step);
 
+    // On Detail Setting: chooses a model as a person would and waits until
+    // "Printer Name" shows the model's name.
+    bool chooseModel(Window detail, int model);
+    // On Detail Setting: clicks "Set Default Printer" and waits until the box
+    // is unchecked.
+    bool uncheckDefaultPrinter(Window detail);
+
 private:
     Report& report_;
     WizardProcess process_;

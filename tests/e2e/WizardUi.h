@@ -39,6 +39,19 @@ const int kExit = 1010;
 // System commands whose id masked with 0xFFF0 is the About entry's.
 const unsigned kAboutCommandFirst = 16;
 const unsigned kAboutCommandLast = 31;
+const int kDefaultPrinter = 1012;
+const int kPrinterName = 1013;
+const int kPort = 1014;
+const int kBaudRate = 1015;
+const int kDataBits = 1016;
+const int kFlowControl = 1017;
+const int kParity = 1018;
+const int kStopBits = 1019;
+// The five serial boxes, enabled and disabled together; the port box is not one of them.
+const int kSerialBoxes[] = {kBaudRate, kDataBits, kStopBits, kParity, kFlowControl};
+const wchar_t* const kModelNames[] = {L"Brivane ZR-101", L"Brivane ZR-102", L"Brivane ZR-103", L"Brivane ZR-104",
+                                      L"Brivane ZR-105", L"Brivane ZR-106", L"Brivane ZR-107"};
+const int kDefaultModel = 2;
 }  // namespace detailSetting
 
 namespace selectPort {
@@ -46,6 +59,23 @@ const int kPortList = 1021;
 const int kBack = 1010;
 const int kInstall = 1022;
 const int kCancel = 1023;
+const int kCreatePort = 1008;
+const int kConfigurePort = 1009;
+const int kProgress = 1025;
 }  // namespace selectPort
+
+namespace createPort {
+const wchar_t kCaption[] = L"Create Port";
+const int kMonitorList = 1021;
+const int kNewPort = 1008;
+const int kClose = 1009;
+}  // namespace createPort
+
+// Dialogs of the system's own port monitor, shown inside the wizard's process.
+namespace portMonitor {
+const wchar_t kAddPortCaption[] = L"Add a Local Port";
+const wchar_t kConfigureLptCaption[] = L"Configure LPT Port";
+const wchar_t kMonitorName[] = L"Local Port";
+}  // namespace portMonitor
 
 }  // namespace ui

@@ -69,6 +69,29 @@ bool Window::isForeground() const {
     return handle_ && GetForegroundWindow() == handle_;
 }
 
+DWORD Window::style() const {
+    return handle_ ? static_cast<DWORD>(GetWindowLongW(handle_, GWL_STYLE)) : 0;
+}
+
+Window Window::child(const std::wstring& className, const std::wstring& text) const {
+    if (!handle_) return Window();
+    return Window(FindWindowExW(handle_, nullptr, className.c_str(), text.empty() ? nullptr : text.c_str()));
+}
+
+LRESULT Window::send(UINT message, WPARAM wParam, LPARAM lParam) const {
+    DWORD_PTR result = 0;
+    if (handle_) SendMessageTimeoutW(handle_, message, wParam, lParam, SMTO_ABORTIFHUNG, kSendTimeoutMs, &result);
+    return static_cast<LRESULT>(result);
+}
+
+bool Window::setText(const std::wstring& text) const {
+    DWORD_PTR result = 0;
+    return handle_ &&
+           SendMessageTimeoutW(handle_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), SMTO_ABORTIFHUNG,
+                               kSendTimeoutMs, &result) &&
+           result == TRUE;
+}
+
 LRESULT Window::checkState() const {
     DWORD_PTR state = 0;
     if (handle_) SendMessageTimeoutW(handle_, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &state);

@@ -27,6 +27,15 @@ public:
     bool isVisible() const;
     bool isEnabled() const;
     bool isForeground() const;
+    DWORD style() const;
+    // A direct child by class and, unless `text` is empty, by text: for
+    // controls that have no id of their own.
+    Window child(const std::wstring& className, const std::wstring& text = std::wstring()) const;
+    // Sent with a timeout; 0 when the window does not answer. Only for
+    // messages whose parameters carry no pointer.
+    LRESULT send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
+    // WM_SETTEXT, whose text the system copies into the other process.
+    bool setText(const std::wstring& text) const;
     // BM_GETCHECK: BST_UNCHECKED, BST_CHECKED or BST_INDETERMINATE.
     LRESULT checkState() const;
     // The control of this window's thread that has the keyboard focus.
