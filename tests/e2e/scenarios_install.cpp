@@ -1,0 +1,387 @@
+// Whole installations under the system's own spooler, and what each leaves
+// behind: driver files, the registered driver, the printer and the user's
+// default printer, also when the package or the destination is faulty.
+#include "InstalledState.h"
+#include "WizardSteps.h"
+#include "WizardUi.h"
+#include "lib/ListViewReader.h"
+#include "lib/Poll.h"
+#include "lib/Utf8.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cwctype>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+using installed::kX64Environment;
+using installed::kX86Environment;
+
+const wchar_t kEarlierDevice[] = L"Earlier,winspool,LPT2:";
+const wchar_t kDefaultPort[] = L"LPT1:";
+const wchar_t* const kPluginFiles[] = {L"TAVPLUG.ini", L"TAVPLUG.dll"};
+const int kDefaultModel = 2;
+const int kPluginModel = 4;
+
+// What the tests know of each model they install, independently of the wizard.
+struct Model {
+    int index;
+    const wchar_t* driverName;
+    const wchar_t* gpdFile;
+    const wchar_t* resourceDll;
+};
+const Model kModels[] = {
+    {kDefaultModel, L"ZR-103", L"ZR103.GPD", L"ZRB.DLL"},
+    {kPluginModel, L"ZR-105", L"ZR105.GPD", L"ZRC.DLL"},
+};
+
+const Model& model(int index) {
+    return *std::find_if(std::begin(kModels), std::end(kModels), [&](const Model& m) { return m.index == index; });
+}
+
+std::vector<std::wstring> packageFiles(const Model& m) {
+    return {m.resourceDll, m.gpdFile,     L"uniDRVui.DLL", L"uniDRV.DLL",   L"UNIDRV.HLP",
+            L"UNIRES.DLL", L"TTFSUB.GPD", L"STDNAMES.GPD", kPluginFiles[0], kPluginFiles[1]};
+}
+
+std::wstring folderOf(const std::wstring& path) {
+    return path.substr(0, path.find_last_of(L'\\'));
+}
+
+std::wstring upper(std::wstring text) {
+    for (wchar_t& c : text) c = static_cast<wchar_t>(std::towupper(c));
+    return text;
+}
+
+// File names are matched without regard to letter case, as the system does.
+bool endsWithFile(const std::wstring& path, const std::wstring& fileName) {
+    const std::wstring p = upper(path), f = upper(fileName);
+    return p.size() >= f.size() && p.compare(p.size() - f.size(), f.size(), f) == 0 &&
+           (p.size() == f.size() || p[p.size() - f.size() - 1] == L'\\');
+}
+
+bool listsFile(const std::vector<std::wstring>& files, const std::wstring& fileName) {
+    return std::any_of(files.begin(), files.end(), [&](const std::wstring& f) { return endsWithFile(f, fileName); });
+}
+
+bool contains(const std::wstring& text, const std::wstring& part) {
+    return text.find(part) != std::wstring::npos;
+}
+
+// Empty when the file cannot be read.
+std::string contentsOf(const std::wstring& path) {
+    const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return {};
+    std::string contents;
+    char chunk[4096];
+    DWORD read = 0;
+    while (ReadFile(file, chunk, sizeof chunk, &read, nullptr) && read > 0) contents.append(chunk, read);
+    CloseHandle(file);
+    return contents;
+}
+
+std::string quoted(const std::optional<std::wstring>& value) {
+    return value ? "\"" + toUtf8(*value) + "\"" : "no value";
+}
+
+// The spooler's name for the staging folder, e.g. "C:\...\w32x86".
+std::wstring stagingDirectory(Report& report, const wchar_t* environment) {
+    const std::wstring directory = installed::driverDirectory(environment);
+    report.check(!directory.empty(), "the spooler names its driver directory for " + toUtf8(environment),
+                 "GetPrinterDriverDirectoryW failed");
+    return directory;
+}
+
+// Before the run: the key a fresh prefix lacks, and optionally an earlier default printer.
+bool prepareDevice(Report& report, const std::optional<std::wstring>& earlier) {
+    return report.check(installed::prepareDefaultPrinterKey(earlier),
+                        earlier ? "an earlier default printer is set" : "the default-printer key is created",
+                        "the registry refused");
+}
+
+// From Detail Setting to the port page, with the given model and check box.
+Window portPageFor(WizardRun& run, int modelIndex, bool defaultPrinter) {
+    Window detail = run.toDetailSetting();
+    if (!detail.exists()) return Window();
+    if (modelIndex != kDefaultModel) run.chooseModel(detail, modelIndex);
+    if (!defaultPrinter) run.uncheckDefaultPrinter(detail);
+    return run.clickThrough(detail, ui::detailSetting::kNext, ui::kSelectPortCaption, "Next on Detail Setting");
+}
+
+// Install, then the one message the wizard ends with; OK must end the process.
+// Returns that message's text, empty if none came.
+std::wstring installAndRead(WizardRun& run, Window port) {
+    if (!port.exists()) return {};
+    Window detail = port.owner();
+    port.control(ui::selectPort::kInstall).click();
+    Window message = run.expectNewWindow({port, detail}, ui::kMessageCaption, "Install");
+    if (!message.exists()) return {};
+    run.report().check(!port.exists(), "the port page has closed when the message shows", "it is still open");
+    const std::wstring text = message.messageText();
+    run.dismiss(message, "OK closes the message");
+    run.expectQuietEnd({detail}, "OK on the message");
+    return text;
+}
+
+void checkStaged(Report& report, const std::wstring& directory, const Model& m) {
+    std::string absent;
+    for (const std::wstring& file : packageFiles(m))
+        if (!installed::isStaged(directory, file)) absent += " " + toUtf8(file);
+    report.check(absent.empty(), "the ten package files are in " + toUtf8(directory) + " (or its \"3\")",
+                 "missing:" + absent);
+}
+
+void checkNothingStaged(Report& report, const std::wstring& directory, const Model& m) {
+    std::string present;
+    for (const std::wstring& file : packageFiles(m))
+        if (installed::isStaged(directory, file)) present += " " + toUtf8(file);
+    report.check(present.empty(), "no package file reached " + toUtf8(directory), "found:" + present);
+}
+
+void checkDriver(Report& report, const wchar_t* environment, const Model& m) {
+    const std::string where = " under \"" + toUtf8(environment) + "\"";
+    const auto driver = installed::findDriver(environment, m.driverName);
+    if (!report.check(driver.has_value(), "the driver " + toUtf8(m.driverName) + " is registered" + where,
+                      "EnumPrinterDriversW does not list it"))
+        return;
+    report.check(endsWithFile(driver->driverPath, L"uniDRV.DLL"), "its driver file is uniDRV.DLL",
+                 toUtf8(driver->driverPath));
+    report.check(endsWithFile(driver->dataFile, m.gpdFile), "its data file is " + toUtf8(m.gpdFile),
+                 toUtf8(driver->dataFile));
+    std::string lacking;
+    for (const wchar_t* file : {L"TTFSUB.GPD", L"UNIRES.DLL", L"STDNAMES.GPD", m.resourceDll})
+        if (!listsFile(driver->dependentFiles, file)) lacking += " " + toUtf8(file);
+    report.check(lacking.empty(), "its dependent files list the fixed files and " + toUtf8(m.resourceDll),
+                 "not listed:" + lacking);
+    const bool plugin = m.index == kPluginModel;
+    const bool listed =
+        listsFile(driver->dependentFiles, kPluginFiles[0]) && listsFile(driver->dependentFiles, kPluginFiles[1]);
+    const bool none =
+        !listsFile(driver->dependentFiles, kPluginFiles[0]) && !listsFile(driver->dependentFiles, kPluginFiles[1]);
+    report.check(plugin ? listed : none,
+                 plugin ? "its dependent files list the plug-in pair" : "its dependent files leave out the plug-in",
+                 "dependent files: " + std::to_string(driver->dependentFiles.size()));
+}
+
+void checkPrinter(Report& report, const Model& m, const std::wstring& portName) {
+    const auto printer = installed::findPrinter(m.driverName);
+    if (!report.check(printer.has_value(), "the printer " + toUtf8(m.driverName) + " exists",
+                      "OpenPrinterW cannot open it"))
+        return;
+    report.checkEqual("the printer's port", portName, printer->portName);
+    report.checkEqual("the printer's driver", m.driverName, printer->driverName);
+}
+
+void checkDevice(Report& report, const std::optional<std::wstring>& expected, const std::string& what) {
+    const auto device = installed::defaultPrinterValue();
+    report.check(device == expected, what, "expected " + quoted(expected) + ", found " + quoted(device));
+}
+
+std::wstring deviceText(const Model& m, const std::wstring& portName) {
+    return std::wstring(m.driverName) + L",winspool," + portName;
+}
+
+// A finished install in a 32-bit system: everything in place and "Completed!".
+void checkInstalled(Report& report, const std::wstring& message, const Model& m, const std::wstring& portName) {
+    report.checkEqual("the wizard says it is done", ui::kCompletedText, message);
+    checkStaged(report, stagingDirectory(report, kX86Environment), m);
+    checkDriver(report, kX86Environment, m);
+    checkPrinter(report, m, portName);
+}
+
+// A run stopped before it changed anything.
+void checkNothingInstalled(Report& report, const wchar_t* environment, const Model& m) {
+    checkNothingStaged(report, stagingDirectory(report, environment), m);
+    report.check(!installed::findDriver(environment, m.driverName), "no driver is registered", "the driver is there");
+    report.check(!installed::findPrinter(m.driverName), "no printer is added", "the printer is there");
+}
+
+void installDefaultModel(ScenarioContext& context) {
+    Report& report = context.report;
+    if (!prepareDevice(report, std::nullopt)) return;
+    WizardRun run(context);
+    const Model& m = model(kDefaultModel);
+    checkInstalled(report, installAndRead(run, portPageFor(run, m.index, true)), m, kDefaultPort);
+    checkDevice(report, deviceText(m, kDefaultPort), "\"Device\" names the new printer on LPT1:");
+}
+
+void installWithoutDefault(ScenarioContext& context) {
+    Report& report = context.report;
+    if (!prepareDevice(report, std::nullopt)) return;
+    WizardRun run(context);
+    const Model& m = model(kDefaultModel);
+    checkInstalled(report, installAndRead(run, portPageFor(run, m.index, false)), m, kDefaultPort);
+    checkDevice(report, std::nullopt, "no \"Device\" is written with the box cleared");
+}
+
+void installPluginModel(ScenarioContext& context) {
+    WizardRun run(context);
+    const Model& m = model(kPluginModel);
+    checkInstalled(run.report(), installAndRead(run, portPageFor(run, m.index, true)), m, kDefaultPort);
+}
+
+void installTwice(ScenarioContext& context) {
+    const Model& m = model(kDefaultModel);
+    for (const char* which : {"first", "second"}) {
+        WizardRun run(context);
+        const std::wstring message = installAndRead(run, portPageFor(run, m.index, true));
+        context.report.checkEqual(std::string("the ") + which + " run says it is done", ui::kCompletedText, message);
+    }
+    checkDriver(context.report, kX86Environment, m);
+    checkPrinter(context.report, m, kDefaultPort);
+}
+
+// The package-check stop: the message names the folder and what it lacks,
+// and the system is as it was.
+void checkPackageRefused(Report& report, const std::wstring& message, const std::vector<std::wstring>& missing,
+                         const std::optional<std::wstring>& earlierDevice) {
+    const Model& m = model(kDefaultModel);
+    report.check(message != ui::kCompletedText && !message.empty(), "the wizard does not say \"Completed!\"",
+                 "it said \"" + toUtf8(message) + "\"");
+    report.check(contains(message, L"x86"), "the message names the folder x86", toUtf8(message));
+    std::string unnamed;
+    for (const std::wstring& file : missing)
+        if (!contains(message, file)) unnamed += " " + toUtf8(file);
+    report.check(unnamed.empty(), "the message names every missing file", "not named:" + unnamed);
+    checkNothingInstalled(report, kX86Environment, m);
+    checkDevice(report, earlierDevice,
+                earlierDevice ? "\"Device\" keeps the earlier default printer" : "no \"Device\" is written");
+}
+
+// Started from a folder that holds the program alone.
+void installWithoutPackage(ScenarioContext& context) {
+    const std::wstring folder = L"C:\\empty";
+    const std::wstring exe = folder + L"\\BrivaneSetup.exe";
+    Report& report = context.report;
+    CreateDirectoryW(folder.c_str(), nullptr);
+    if (!report.check(CopyFileW(context.exePath.c_str(), exe.c_str(), FALSE),
+                      "the program alone is copied to C:\\empty", "CopyFileW failed"))
+        return;
+    if (!prepareDevice(report, std::nullopt)) return;
+    ScenarioContext bare{report, exe, folder, context.screenshots};
+    WizardRun run(bare);
+    const std::wstring message = installAndRead(run, portPageFor(run, kDefaultModel, true));
+    checkPackageRefused(report, message, packageFiles(model(kDefaultModel)), std::nullopt);
+}
+
+void installWithFileMissing(ScenarioContext& context) {
+    const std::wstring missing = L"ZRB.DLL";
+    Report& report = context.report;
+    const std::wstring path = folderOf(context.exePath) + L"\\x86\\" + missing;
+    if (!report.check(DeleteFileW(path.c_str()), "x86\\ZRB.DLL is taken out of the package", "DeleteFileW failed"))
+        return;
+    if (!prepareDevice(report, std::wstring(kEarlierDevice))) return;
+    WizardRun run(context);
+    const std::wstring message = installAndRead(run, portPageFor(run, kDefaultModel, true));
+    checkPackageRefused(report, message, {missing}, std::wstring(kEarlierDevice));
+}
+
+// In a 64-bit system the x64 package is staged and registered; Wine then
+// refuses the printer because it looks the driver up for its own environment.
+void installUnderWow64(ScenarioContext& context) {
+    Report& report = context.report;
+    if (!prepareDevice(report, std::wstring(kEarlierDevice))) return;
+    WizardRun run(context);
+    const Model& m = model(kDefaultModel);
+    const std::wstring message = installAndRead(run, portPageFor(run, m.index, true));
+    checkStaged(report, stagingDirectory(report, kX64Environment), m);
+    checkDriver(report, kX64Environment, m);
+    report.check(!installed::findDriver(kX86Environment, m.driverName), "no driver is registered for x86",
+                 "the x86 environment lists it");
+    report.check(!installed::findPrinter(m.driverName), "the system refused the printer", "the printer exists");
+    report.check(contains(message, L"printer ZR-103") && contains(message, L"could not be added"),
+                 "the wizard says the printer ZR-103 was not added", "it said \"" + toUtf8(message) + "\"");
+    checkDevice(report, std::wstring(kEarlierDevice), "\"Device\" keeps the earlier default printer");
+}
+
+// A package file already at its destination, read-only. Wine, run by the
+// machine's administrator here, replaces it as it would a writable one, so the
+// run is a whole install that makes the new printer the default.
+void installOverReadOnlyFile(ScenarioContext& context) {
+    Report& report = context.report;
+    const Model& m = model(kDefaultModel);
+    const std::wstring blocked = stagingDirectory(report, kX86Environment) + L"\\" + m.resourceDll;
+    const HANDLE file =
+        CreateFileW(blocked.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_READONLY, nullptr);
+    if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
+    const DWORD attributes = GetFileAttributesW(blocked.c_str());
+    if (!report.check(attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY),
+                      "an empty read-only " + toUtf8(m.resourceDll) + " lies at the destination",
+                      "it could not be made"))
+        return;
+    if (!prepareDevice(report, std::wstring(kEarlierDevice))) return;
+
+    WizardRun run(context);
+    checkInstalled(report, installAndRead(run, portPageFor(run, m.index, true)), m, kDefaultPort);
+    const std::string packaged = contentsOf(folderOf(context.exePath) + L"\\x86\\" + m.resourceDll);
+    report.check(!packaged.empty() && contentsOf(blocked) == packaged,
+                 "the read-only file now holds the package's " + toUtf8(m.resourceDll), "it was left as it was");
+    checkDevice(report, deviceText(m, kDefaultPort), "\"Device\" names the printer that now exists");
+}
+
+// Create Port..., New Port..., the monitor's own dialog, Close: as a person adds a port.
+bool addLocalPort(WizardRun& run, Window port, const std::wstring& name) {
+    Report& report = run.report();
+    Window detail = port.owner();
+    port.control(ui::selectPort::kCreatePort).click();
+    Window dialog = run.expectNewWindow({port, detail}, ui::createPort::kCaption, "Create Port...");
+    if (!dialog.exists()) return false;
+    dialog.control(ui::createPort::kNewPort).click();
+    Window addPort = run.expectNewWindow({port, detail, dialog}, ui::portMonitor::kAddPortCaption, "New Port...");
+    if (!addPort.exists()) return false;
+    report.check(addPort.child(L"Edit").setText(name), "the port name is typed into the monitor's dialog",
+                 "no edit box took the text");
+    addPort.control(ui::kOkButton).click();
+    if (!run.expectClosed(addPort, "OK in \"Add a Local Port\"")) return false;
+    pollUntil(timeouts::kWindowMs, [&] { return dialog.isForeground() || !dialog.exists(); });
+    dialog.control(ui::createPort::kClose).click();
+    return run.expectClosed(dialog, "Close (1009)");
+}
+
+int rowOf(const ListViewReader& list, const std::wstring& text) {
+    for (int row = 0; row < list.rowCount(); ++row)
+        if (list.cellText(row, 0) == text) return row;
+    return -1;
+}
+
+// Wine's local monitor takes as a port any name it could create as a file, so
+// a 200-character path is a good port and the whole install must succeed on it.
+void installOnLongPort(ScenarioContext& context) {
+    const std::wstring longPort = L"C:\\" + std::wstring(193, L'p') + L".prn";
+    Report& report = context.report;
+    if (!prepareDevice(report, std::wstring(kEarlierDevice))) return;
+    WizardRun run(context);
+    const Model& m = model(kDefaultModel);
+    Window port = portPageFor(run, m.index, true);
+    if (!port.exists() || !addLocalPort(run, port, longPort)) return;
+
+    ListViewReader list(run.process().handle(), port.control(ui::selectPort::kPortList));
+    int row = -1;
+    pollUntil(timeouts::kWindowMs, [&] { return (row = rowOf(list, longPort)) >= 0; });
+    if (!report.check(row >= 0, "the port list shows the 200-character port", "no row holds it")) return;
+    list.setRowState(-1, 0, LVIS_SELECTED);
+    list.setRowState(row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    report.checkEqual("its row is selected", row, list.selectedRow());
+
+    const std::wstring message = installAndRead(run, port);
+    checkInstalled(report, message, m, longPort);
+    checkDevice(report, deviceText(m, longPort), "\"Device\" names the printer on the long port");
+}
+
+const ScenarioRegistration registrations[] = {
+    {"install-default-model", PrefixArch::Win32, installDefaultModel},
+    {"install-without-default", PrefixArch::Win32, installWithoutDefault},
+    {"install-plugin-model", PrefixArch::Win32, installPluginModel},
+    {"install-twice", PrefixArch::Win32, installTwice},
+    {"install-without-package", PrefixArch::Win32, installWithoutPackage},
+    {"install-file-missing", PrefixArch::Win32, installWithFileMissing},
+    {"install-under-wow64", PrefixArch::Win64, installUnderWow64},
+    {"install-over-read-only", PrefixArch::Win32, installOverReadOnlyFile},
+    {"install-on-long-port", PrefixArch::Win32, installOnLongPort},
+};
+
+}  // namespace
