@@ -5,7 +5,8 @@
 #include "lib/Poll.h"
 #include "lib/Utf8.h"
 
-WizardRun::WizardRun(ScenarioContext& context) : report_(context.report), process_(context.exePath, context.workDir) {}
+WizardRun::WizardRun(ScenarioContext& context)
+    : report_(context.report), screenshots_(context.screenshots), process_(context.exePath, context.workDir) {}
 
 Window WizardRun::startAtSelectOs() {
     if (!report_.check(process_.started(), "the wizard starts", process_.startError())) return Window();
@@ -82,4 +83,23 @@ bool WizardRun::uncheckDefaultPrinter(Window detail) {
     bool unchecked = pollUntil(timeouts::kWindowMs, [&] { return box.checkState() == BST_UNCHECKED; });
     return report_.check(unchecked, "a click unchecks Set Default Printer (1012)",
                          "check state " + std::to_string(box.checkState()));
+}
+
+bool WizardRun::addLocalPort(Window port, const std::wstring& name) {
+    Window detail = port.owner();
+    port.control(ui::selectPort::kCreatePort).click();
+    Window dialog = expectNewWindow({port, detail}, ui::createPort::kCaption, "Create Port...");
+    if (!dialog.exists()) return false;
+    screenshots_.take("create-port");
+    dialog.control(ui::createPort::kNewPort).click();
+    Window addPort = expectNewWindow({port, detail, dialog}, ui::portMonitor::kAddPortCaption, "New Port...");
+    if (!addPort.exists()) return false;
+    screenshots_.take("add-local-port");
+    report_.check(addPort.child(L"Edit").setText(name), "the port name is typed into the monitor's dialog",
+                  "no edit box took the text");
+    addPort.control(ui::kOkButton).click();
+    if (!expectClosed(addPort, "OK in \"Add a Local Port\"")) return false;
+    pollUntil(timeouts::kWindowMs, [&] { return dialog.isForeground() || !dialog.exists(); });
+    dialog.control(ui::createPort::kClose).click();
+    return expectClosed(dialog, "Close (1009)");
 }

@@ -37,9 +37,13 @@ public:
     // On Detail Setting: clicks "Set Default Printer" and waits until the box
     // is unchecked.
     bool uncheckDefaultPrinter(Window detail);
+    // On Select Port: Create Port..., New Port..., the name typed into the
+    // monitor's "Add a Local Port" and OK, then Close.
+    bool addLocalPort(Window port, const std::wstring& name);
 
 private:
     Report& report_;
+    const Screenshots& screenshots_;
     WizardProcess process_;
 };
 

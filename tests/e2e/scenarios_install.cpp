@@ -324,24 +324,6 @@ void installOverReadOnlyFile(ScenarioContext& context) {
 }
 
 // Create Port..., New Port..., the monitor's own dialog, Close: as a person adds a port.
-bool addLocalPort(WizardRun& run, Window port, const std::wstring& name) {
-    Report& report = run.report();
-    Window detail = port.owner();
-    port.control(ui::selectPort::kCreatePort).click();
-    Window dialog = run.expectNewWindow({port, detail}, ui::createPort::kCaption, "Create Port...");
-    if (!dialog.exists()) return false;
-    dialog.control(ui::createPort::kNewPort).click();
-    Window addPort = run.expectNewWindow({port, detail, dialog}, ui::portMonitor::kAddPortCaption, "New Port...");
-    if (!addPort.exists()) return false;
-    report.check(addPort.child(L"Edit").setText(name), "the port name is typed into the monitor's dialog",
-                 "no edit box took the text");
-    addPort.control(ui::kOkButton).click();
-    if (!run.expectClosed(addPort, "OK in \"Add a Local Port\"")) return false;
-    pollUntil(timeouts::kWindowMs, [&] { return dialog.isForeground() || !dialog.exists(); });
-    dialog.control(ui::createPort::kClose).click();
-    return run.expectClosed(dialog, "Close (1009)");
-}
-
 int rowOf(const ListViewReader& list, const std::wstring& text) {
     for (int row = 0; row < list.rowCount(); ++row)
         if (list.cellText(row, 0) == text) return row;
@@ -357,7 +339,7 @@ void installOnLongPort(ScenarioContext& context) {
     WizardRun run(context);
     const Model& m = model(kDefaultModel);
     Window port = portPageFor(run, m.index, true);
-    if (!port.exists() || !addLocalPort(run, port, longPort)) return;
+    if (!port.exists() || !run.addLocalPort(port, longPort)) return;
 
     ListViewReader list(run.process().handle(), port.control(ui::selectPort::kPortList));
     int row = -1;

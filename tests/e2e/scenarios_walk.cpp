@@ -27,6 +27,8 @@ void walk(ScenarioContext& context) {
     Window port = run.clickThrough(detail, ui::detailSetting::kNext, ui::kSelectPortCaption, "Next");
     if (!port.exists()) return;
     shots.take("select-port");
+    // A file port of one's own, as a technician printing to a file would add it.
+    if (!run.addLocalPort(port, L"C:\\pos-out.prn")) return;
 
     port.control(ui::selectPort::kInstall).click();
     Window message = run.expectNewWindow({port, detail}, ui::kMessageCaption, "Install");
