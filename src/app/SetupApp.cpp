@@ -1,6 +1,7 @@
 #include "app/SetupApp.h"
 
 #include "pages/DetailSettingPage.h"
+#include "platform/SystemProcedure.h"
 
 #include <commctrl.h>
 
@@ -9,22 +10,24 @@ namespace {
 // Only the system folder may supply DLLs: the installer usually starts from a
 // download folder, where a planted library would otherwise run elevated.
 void restrictDllSearchToSystemFolder() {
-    using SetDefaultDllDirectoriesFunction = BOOL(WINAPI*)(DWORD);
-    auto setDefaultDllDirectories = reinterpret_cast<SetDefaultDllDirectoriesFunction>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32"), "SetDefaultDllDirectories")));
-    if (setDefaultDllDirectories)
+    HMODULE kernel = GetModuleHandleW(L"kernel32");
+    auto setDefaultDllDirectories = systemProcedure<BOOL(WINAPI*)(DWORD)>(kernel, "SetDefaultDllDirectories");
+    if (setDefaultDllDirectories) {
         setDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
-    else
-        SetDllDirectoryW(L"");  // older systems: at least take the current folder out of the search
+        return;
+    }
+    // Older systems: at least take the current folder out of the search. Looked
+    // up too, so that systems older still can start the program at all.
+    auto setDllDirectory = systemProcedure<BOOL(WINAPI*)(LPCWSTR)>(kernel, "SetDllDirectoryW");
+    if (setDllDirectory) setDllDirectory(L"");
 }
 
 // The common controls are loaded only now, not imported: their start-up loads
 // further libraries, which must come after the search is restricted. Loaded
 // by name, so that the manifest still selects version 6.
 void registerCommonControls() {
-    using InitCommonControlsExFunction = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
-    auto initCommonControlsEx = reinterpret_cast<InitCommonControlsExFunction>(
-        reinterpret_cast<void*>(GetProcAddress(LoadLibraryW(L"comctl32.dll"), "InitCommonControlsEx")));
+    auto initCommonControlsEx = systemProcedure<BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*)>(
+        LoadLibraryW(L"comctl32.dll"), "InitCommonControlsEx");
     INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_WIN95_CLASSES};
     if (initCommonControlsEx) initCommonControlsEx(&controls);
 }

@@ -147,7 +147,7 @@ private:
     std::string text;
 };
 
-// A key that is not there is passed over: the value is opened, never created.
+// A key that is not there is passed over: the key is opened, never created.
 void writeRegistryValue(SpoolerServices& services, InstallFeedback& feedback, RegistryRoot root,
                         const std::string& subKey, const std::string& name, const std::string& text) {
     const Result<RegistryKey> key = services.regOpenKeyForSetValue(root, subKey);
@@ -174,14 +174,16 @@ InstallOutcome InstallEngine::run(DriverArchitecture architecture) {
     const std::string& directory = directoryQuery.value;
     const std::vector<PackageFile> files = packageFiles(modelIndex);
     const std::vector<std::string> missing = missingSources(services, traits, files);
-    if (!missing.empty()) return {false, incompletePackage(missing, services.currentDirectory())};
+    if (!missing.empty()) return {false, incompletePackage(missing, services.ansiToUtf8(services.currentDirectory()))};
 
     FirstFailure failure;
     for (const PackageFile& file : files) {
         const std::string source = traits.sourceFolder + file.name;
         const std::string destination = directory + "\\" + file.name;
         const ErrorCode error = services.copyFile(source, destination);
-        if (error != NoError) failure.note(copyFailure(source, destination, services.errorText(error)));
+        if (error != NoError)
+            failure.note(
+                copyFailure(services.ansiToUtf8(source), services.ansiToUtf8(destination), services.errorText(error)));
         if (file.progressAfterCopy != NoProgress) feedback.setProgress(file.progressAfterCopy);
     }
 
@@ -193,7 +195,9 @@ InstallOutcome InstallEngine::run(DriverArchitecture architecture) {
 
     const Result<PrinterHandle> added = services.addPrinter(printerRecord(driver.name));
     const bool printerExists = added.ok() || added.error == ErrorPrinterAlreadyExists;
-    if (!printerExists) failure.note(printerFailure(driver.name, SelectedPortName, services.errorText(added.error)));
+    if (!printerExists)
+        failure.note(
+            printerFailure(driver.name, services.ansiToUtf8(SelectedPortName), services.errorText(added.error)));
     feedback.setProgress(80);
 
     // A failed install must not point the default printer at a missing printer.

@@ -18,12 +18,13 @@ void CreatePortDialog::doDataExchange() {
 bool CreatePortDialog::onInitDialog() {
     std::vector<MonitorInfo1> monitors = services.enumMonitors();
     monitorList.useGridWithFullRowSelection();
-    monitorList.addColumn(0, L"Available Port Type", MonitorColumnWidth);
-    int row = 0;
+    monitorList.insertColumn(0, L"Available Port Type");
+    monitorList.setColumnWidth(0, MonitorColumnWidth);
     for (const MonitorInfo1& monitor : monitors) {
         if (!monitor.name) continue;
         services.outputDebugString(*monitor.name + "\n");
-        monitorList.insertRow(row++, fromAnsi(*monitor.name));
+        monitorList.insertRow(static_cast<int>(monitorNames.size()), fromAnsi(*monitor.name));
+        monitorNames.push_back(*monitor.name);
     }
     monitorList.selectRow(0);
     return true;
@@ -46,5 +47,5 @@ bool CreatePortDialog::onCommand(int id, int code) {
 void CreatePortDialog::newPort() {
     int row = monitorList.selectedRow();
     if (row < 0) return;
-    services.addPort(window(), toAnsi(monitorList.cell(row, 0)));
+    services.addPort(window(), monitorNames[static_cast<size_t>(row)]);
 }

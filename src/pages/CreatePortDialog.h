@@ -4,6 +4,9 @@
 #include "ui/Controls.h"
 #include "ui/Dialog.h"
 
+#include <string>
+#include <vector>
+
 // Lists the spooler's port monitors and lets the chosen one add a port
 // through its own dialog.
 class CreatePortDialog : public Dialog {
@@ -20,4 +23,6 @@ private:
 
     SpoolerServices& services;
     ListView monitorList;
+    // The listed monitor names, row by row, as the spooler gave them.
+    std::vector<std::string> monitorNames;
 };

@@ -120,7 +120,7 @@ void DetailSettingPage::nextAction() {
     INT_PTR result = portPage->runModal();
     if (result == IDCANCEL) return;
     SelectedPortName = portPage->portName;
-    if (auto message = completionMessage(OsGeneration, installOutcome)) ::showMessage(fromUtf8(*message));
+    if (auto message = completionMessage(OsGeneration, installOutcome)) showMessageBox(fromUtf8(*message));
     accept();
 }
 
@@ -181,5 +181,5 @@ void DetailSettingPage::setProgress(int position) {
 }
 
 void DetailSettingPage::showMessage(const std::string& text) {
-    ::showMessage(fromUtf8(text));
+    showMessageBox(fromUtf8(text));
 }

@@ -28,10 +28,3 @@ bool SelectOsPage::onCommand(int id, int code) {
             return false;
     }
 }
-
-bool SelectOsPage::onPaint() {
-    PAINTSTRUCT paint;
-    BeginPaint(window(), &paint);
-    EndPaint(window(), &paint);
-    return true;
-}

@@ -12,7 +12,6 @@ public:
 protected:
     bool onInitDialog() override;
     bool onCommand(int id, int code) override;
-    bool onPaint() override;
 
 private:
     SpoolerServices& services;

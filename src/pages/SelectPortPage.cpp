@@ -23,17 +23,25 @@ void SelectPortPage::doDataExchange() {
 }
 
 bool SelectPortPage::onInitDialog() {
-    portList.addColumn(0, L"Port", PortColumnWidth);
-    portList.addColumn(1, L"Type", TypeColumnWidth);
-    fillPortList();
+    std::vector<PortInfo2> ports = enumeratePorts();
+    portList.insertColumn(0, L"Port");
+    portList.insertColumn(1, L"Type");
+    portList.setColumnWidth(0, PortColumnWidth);
+    portList.setColumnWidth(1, TypeColumnWidth);
+    showPorts(ports);
     installProgress.setRange(0, 100);
     installProgress.setPosition(0);
     return true;
 }
 
-void SelectPortPage::fillPortList() {
-    PortListing listing = ::listPorts(services.enumPorts());
+std::vector<PortInfo2> SelectPortPage::enumeratePorts() {
+    std::vector<PortInfo2> ports = services.enumPorts();
     portList.useGridWithFullRowSelection();
+    return ports;
+}
+
+void SelectPortPage::showPorts(const std::vector<PortInfo2>& ports) {
+    listing = listPorts(ports);
     for (size_t row = 0; row < listing.rows.size(); ++row) {
         services.outputDebugString(listing.rows[row].port + "\n");
         portList.insertRow(static_cast<int>(row), fromAnsi(listing.rows[row].port));
@@ -69,18 +77,18 @@ void SelectPortPage::createPort() {
     CreatePortDialog(services).runModal();
     // The monitor may have added a port, or none: list them all anew.
     portList.clear();
-    fillPortList();
+    showPorts(enumeratePorts());
 }
 
 void SelectPortPage::configurePort() {
     int row = portList.selectedRow();
     if (row < 0) return;
-    services.configurePort(window(), toAnsi(portList.cell(row, 0)));
+    services.configurePort(window(), listing.rows[static_cast<size_t>(row)].port);
 }
 
 void SelectPortPage::install() {
     int row = portList.selectedRow();
-    if (row >= 0) portName = toAnsi(portList.cell(row, 0));
+    if (row >= 0) portName = listing.rows[static_cast<size_t>(row)].port;
     ActiveDetailPage->installEngine(architectureForWow64(services.isWow64Process()));
     accept();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/SpoolerServices.h"
+#include "portlist/PortListing.h"
 #include "ui/Controls.h"
 #include "ui/Dialog.h"
 
@@ -26,13 +27,17 @@ protected:
     void onOk() override {}
 
 private:
-    void fillPortList();
+    std::vector<PortInfo2> enumeratePorts();
+    void showPorts(const std::vector<PortInfo2>& ports);
     void createPort();
     void configurePort();
     void install();
 
     SpoolerServices& services;
     ListView portList;
+    // The rows as listed, so that a chosen port name is the spooler's own
+    // bytes, not a round trip through the list's UTF-16.
+    PortListing listing;
 };
 
 // The port page of the latest Next; the install reads and moves it.

@@ -105,3 +105,8 @@ void RecordingSpoolerServices::outputDebugString(const std::string& text) {
 std::string RecordingSpoolerServices::errorText(ErrorCode error) {
     return "system error " + std::to_string(error);
 }
+
+// Marks the conversion, so that a test sees which texts went through it.
+std::string RecordingSpoolerServices::ansiToUtf8(const std::string& text) {
+    return "<" + text + ">";
+}

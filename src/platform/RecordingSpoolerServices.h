@@ -50,6 +50,7 @@ public:
     void sleep(std::uint32_t milliseconds) override;
     void outputDebugString(const std::string& text) override;
     std::string errorText(ErrorCode error) override;
+    std::string ansiToUtf8(const std::string& text) override;
 
 private:
     ErrorCode record(const std::string& call);

@@ -123,6 +123,9 @@ public:
     virtual void outputDebugString(const std::string& text) = 0;
 
     // The system's own text for an error code (FormatMessage), without the
-    // trailing line break.
+    // trailing line break, in UTF-8 like every message the wizard composes.
     virtual std::string errorText(ErrorCode error) = 0;
+    // Names from the system (folders, ports) are in the ANSI code page; a
+    // message needs them in UTF-8.
+    virtual std::string ansiToUtf8(const std::string& text) = 0;
 };

@@ -26,9 +26,6 @@ std::string toNarrow(UINT codePage, const std::wstring& text) {
 std::wstring fromAnsi(const std::string& text) {
     return toWide(CP_ACP, text);
 }
-std::string toAnsi(const std::wstring& text) {
-    return toNarrow(CP_ACP, text);
-}
 std::wstring fromUtf8(const std::string& text) {
     return toWide(CP_UTF8, text);
 }

@@ -6,6 +6,5 @@
 // system's ANSI code page; the core's own messages are written in UTF-8.
 // These are the only conversions between them.
 std::wstring fromAnsi(const std::string& text);
-std::string toAnsi(const std::wstring& text);
 std::wstring fromUtf8(const std::string& text);
 std::string toUtf8(const std::wstring& text);

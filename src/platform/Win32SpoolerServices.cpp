@@ -1,5 +1,6 @@
 #include "platform/Win32SpoolerServices.h"
 
+#include "platform/SystemProcedure.h"
 #include "platform/TextConversion.h"
 
 #include <vector>
@@ -32,10 +33,6 @@ ErrorCode lastErrorIfFalse(BOOL succeeded) {
     return succeeded ? NoError : GetLastError();
 }
 
-}  // namespace
-
-namespace {
-
 // By full path, so that no search order can put another folder first.
 HMODULE loadSystemLibrary(const wchar_t* name) {
     wchar_t folder[MAX_PATH];
@@ -48,14 +45,15 @@ HMODULE loadSystemLibrary(const wchar_t* name) {
 
 Win32SpoolerServices::Win32SpoolerServices()
     : spooler(loadSystemLibrary(L"winspool.drv")),
-      enumPortsA(spoolerFunction<decltype(enumPortsA)>("EnumPortsA")),
-      enumMonitorsA(spoolerFunction<decltype(enumMonitorsA)>("EnumMonitorsA")),
-      addPortA(spoolerFunction<decltype(addPortA)>("AddPortA")),
-      configurePortA(spoolerFunction<decltype(configurePortA)>("ConfigurePortA")),
-      getPrinterDriverDirectoryA(spoolerFunction<decltype(getPrinterDriverDirectoryA)>("GetPrinterDriverDirectoryA")),
-      addPrinterDriverA(spoolerFunction<decltype(addPrinterDriverA)>("AddPrinterDriverA")),
-      addPrinterA(spoolerFunction<decltype(addPrinterA)>("AddPrinterA")),
-      closePrinterFunction(spoolerFunction<decltype(closePrinterFunction)>("ClosePrinter")) {}
+      enumPortsA(systemProcedure<decltype(enumPortsA)>(spooler, "EnumPortsA")),
+      enumMonitorsA(systemProcedure<decltype(enumMonitorsA)>(spooler, "EnumMonitorsA")),
+      addPortA(systemProcedure<decltype(addPortA)>(spooler, "AddPortA")),
+      configurePortA(systemProcedure<decltype(configurePortA)>(spooler, "ConfigurePortA")),
+      getPrinterDriverDirectoryA(
+          systemProcedure<decltype(getPrinterDriverDirectoryA)>(spooler, "GetPrinterDriverDirectoryA")),
+      addPrinterDriverA(systemProcedure<decltype(addPrinterDriverA)>(spooler, "AddPrinterDriverA")),
+      addPrinterA(systemProcedure<decltype(addPrinterA)>(spooler, "AddPrinterA")),
+      closePrinterFunction(systemProcedure<decltype(closePrinterFunction)>(spooler, "ClosePrinter")) {}
 
 Win32SpoolerServices::~Win32SpoolerServices() {
     if (spooler) FreeLibrary(spooler);
@@ -187,9 +185,7 @@ std::optional<OsVersion> Win32SpoolerServices::versionEx(std::uint32_t recordSiz
 }
 
 std::optional<bool> Win32SpoolerServices::isWow64Process() {
-    using IsWow64ProcessFunction = BOOL(WINAPI*)(HANDLE, PBOOL);
-    auto isWow64 = reinterpret_cast<IsWow64ProcessFunction>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32"), "IsWow64Process")));
+    auto isWow64 = systemProcedure<BOOL(WINAPI*)(HANDLE, PBOOL)>(GetModuleHandleA("kernel32"), "IsWow64Process");
     if (!isWow64) return std::nullopt;
     BOOL flag = FALSE;
     isWow64(GetCurrentProcess(), &flag);
@@ -215,4 +211,8 @@ std::string Win32SpoolerServices::errorText(ErrorCode error) {
         message.pop_back();
     if (message.empty()) return "error " + std::to_string(error);
     return toUtf8(message);
+}
+
+std::string Win32SpoolerServices::ansiToUtf8(const std::string& text) {
+    return toUtf8(fromAnsi(text));
 }

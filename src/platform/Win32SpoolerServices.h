@@ -36,13 +36,9 @@ public:
     void sleep(std::uint32_t milliseconds) override;
     void outputDebugString(const std::string& text) override;
     std::string errorText(ErrorCode error) override;
+    std::string ansiToUtf8(const std::string& text) override;
 
 private:
-    template <typename Function>
-    Function spoolerFunction(const char* name) const {
-        return spooler ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(spooler, name))) : nullptr;
-    }
-
     HMODULE spooler;
     decltype(&EnumPortsA) enumPortsA;
     decltype(&EnumMonitorsA) enumMonitorsA;

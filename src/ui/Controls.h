@@ -12,7 +12,6 @@
 class Control {
 public:
     void attach(HWND control) { hwnd = control; }
-    HWND handle() const { return hwnd; }
     void enable(bool enabled) const { EnableWindow(hwnd, enabled ? TRUE : FALSE); }
 
 protected:
@@ -34,7 +33,6 @@ public:
 class CheckBox : public Control {
 public:
     bool checked() const { return send(BM_GETCHECK) == BST_CHECKED; }
-    void check() const { send(BM_SETCHECK, BST_CHECKED); }
 };
 
 class ProgressBar : public Control {
@@ -52,14 +50,15 @@ public:
         style = (style & ~LVS_EX_TRACKSELECT) | LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT;
         send(LVM_SETEXTENDEDLISTVIEWSTYLE, 0, style);
     }
-    void addColumn(int index, const std::wstring& title, int width) const {
+    // A left-aligned column without a width of its own.
+    void insertColumn(int index, const std::wstring& title) const {
         LVCOLUMNW column = {};
         column.mask = LVCF_FMT | LVCF_TEXT;
         column.fmt = LVCFMT_LEFT;
         column.pszText = const_cast<LPWSTR>(title.c_str());
         send(LVM_INSERTCOLUMNW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&column));
-        send(LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(index), width);
     }
+    void setColumnWidth(int index, int width) const { send(LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(index), width); }
     void insertRow(int row, const std::wstring& text) const {
         LVITEMW item = {};
         item.mask = LVIF_TEXT;
@@ -73,7 +72,6 @@ public:
         item.pszText = const_cast<LPWSTR>(text.c_str());
         send(LVM_SETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
     }
-    std::wstring cell(int row, int column) const;
     int rowCount() const { return static_cast<int>(send(LVM_GETITEMCOUNT)); }
     void clear() const { send(LVM_DELETEALLITEMS); }
     // Selects the row without giving it the focus rectangle or scrolling to it.

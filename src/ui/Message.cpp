@@ -12,6 +12,6 @@ std::wstring applicationTitle() {
     return name.substr(0, name.find_last_of(L'.'));
 }
 
-void showMessage(const std::wstring& text) {
+void showMessageBox(const std::wstring& text) {
     MessageBoxW(GetActiveWindow(), text.c_str(), applicationTitle().c_str(), MB_OK | MB_ICONEXCLAMATION);
 }

@@ -8,4 +8,4 @@ std::wstring applicationTitle();
 
 // A modal message box with OK and the exclamation icon, owned by the active
 // window.
-void showMessage(const std::wstring& text);
+void showMessageBox(const std::wstring& text);

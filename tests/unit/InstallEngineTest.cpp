@@ -202,7 +202,7 @@ TEST(InstallEngineTest, IncompletePackageIsFoundBeforeAnyCopy) {
     EXPECT_FALSE(outcome.succeeded);
     EXPECT_EQ(installation.services.calls.size(), 15u);  // three reads, the directory query, ten look-ups, the folder
     EXPECT_EQ(installation.count("GetFileAttributesA(x86\\"), 10);
-    EXPECT_NE(outcome.failure.find("x86\\ZRB.DLL, x86\\TAVPLUG.dll not found in C:\\setup,"), std::string::npos)
+    EXPECT_NE(outcome.failure.find("x86\\ZRB.DLL, x86\\TAVPLUG.dll not found in <C:\\setup>,"), std::string::npos)
         << outcome.failure;
     EXPECT_TRUE(installation.pages.progress.empty());
 
@@ -217,7 +217,7 @@ TEST(InstallEngineTest, FirstCopyFailureIsToldAndTheRunGoesOn) {
     installation.services.errors = {{"CopyFileA(x86\\UNIDRV.HLP", 5}, {"CopyFileA(x86\\TAVPLUG.ini", 32}};
     const InstallOutcome outcome = installation.run();
     EXPECT_FALSE(outcome.succeeded);
-    EXPECT_NE(outcome.failure.find("x86\\UNIDRV.HLP could not be copied to " + X86Directory + "\\UNIDRV.HLP"),
+    EXPECT_NE(outcome.failure.find("<x86\\UNIDRV.HLP> could not be copied to <" + X86Directory + "\\UNIDRV.HLP>"),
               std::string::npos)
         << outcome.failure;
     EXPECT_NE(outcome.failure.find("system error 5"), std::string::npos);
@@ -250,7 +250,7 @@ TEST(InstallEngineTest, PrinterNotAddedIsNeitherDefaultNorClosed) {
     installation.services.errors = {{"AddPrinterA", 1801}};
     const InstallOutcome outcome = installation.run();
     EXPECT_FALSE(outcome.succeeded);
-    EXPECT_NE(outcome.failure.find("printer ZR-103 could not be added on the port \"LPT1:\"."), std::string::npos)
+    EXPECT_NE(outcome.failure.find("printer ZR-103 could not be added on the port \"<LPT1:>\"."), std::string::npos)
         << outcome.failure;
     EXPECT_NE(outcome.failure.find("system error 1801"), std::string::npos);
     EXPECT_EQ(installation.between("progress 80", "progress 90"),
