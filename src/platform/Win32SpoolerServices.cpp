@@ -33,39 +33,25 @@ ErrorCode lastErrorIfFalse(BOOL succeeded) {
     return succeeded ? NoError : GetLastError();
 }
 
-// By full path, so that no search order can put another folder first.
-HMODULE loadSystemLibrary(const wchar_t* name) {
-    wchar_t folder[MAX_PATH];
-    UINT length = GetSystemDirectoryW(folder, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) return nullptr;
-    return LoadLibraryW((std::wstring(folder, length) + L"\\" + name).c_str());
-}
-
 }  // namespace
 
-Win32SpoolerServices::Win32SpoolerServices()
-    : spooler(loadSystemLibrary(L"winspool.drv")),
-      enumPortsA(systemProcedure<decltype(enumPortsA)>(spooler, "EnumPortsA")),
-      enumMonitorsA(systemProcedure<decltype(enumMonitorsA)>(spooler, "EnumMonitorsA")),
-      addPortA(systemProcedure<decltype(addPortA)>(spooler, "AddPortA")),
-      configurePortA(systemProcedure<decltype(configurePortA)>(spooler, "ConfigurePortA")),
-      getPrinterDriverDirectoryA(
-          systemProcedure<decltype(getPrinterDriverDirectoryA)>(spooler, "GetPrinterDriverDirectoryA")),
-      addPrinterDriverA(systemProcedure<decltype(addPrinterDriverA)>(spooler, "AddPrinterDriverA")),
-      addPrinterA(systemProcedure<decltype(addPrinterA)>(spooler, "AddPrinterA")),
-      closePrinterFunction(systemProcedure<decltype(closePrinterFunction)>(spooler, "ClosePrinter")) {}
+Win32SpoolerServices::Win32SpoolerServices() = default;
+Win32SpoolerServices::~Win32SpoolerServices() = default;
 
-Win32SpoolerServices::~Win32SpoolerServices() {
-    if (spooler) FreeLibrary(spooler);
+// Loaded at the first spooler call, not at start-up: the library brings the
+// spooler's RPC machinery with it, which the first page does not need.
+SpoolerLibrary& Win32SpoolerServices::spooler() {
+    if (!library) library = std::make_unique<SpoolerLibrary>();
+    return *library;
 }
 
 std::vector<PortInfo2> Win32SpoolerServices::enumPorts() {
     std::vector<PortInfo2> ports;
-    if (!enumPortsA) return ports;
+    if (!spooler().enumPortsA) return ports;
     DWORD count = 0;
     std::vector<BYTE> buffer =
         enumerate([this](BYTE* data, DWORD size, DWORD* needed,
-                         DWORD* returned) { return enumPortsA(nullptr, 2, data, size, needed, returned); },
+                         DWORD* returned) { return spooler().enumPortsA(nullptr, 2, data, size, needed, returned); },
                   count);
     const auto* records = reinterpret_cast<const PORT_INFO_2A*>(buffer.data());
     for (DWORD i = 0; i < count; ++i)
@@ -76,11 +62,11 @@ std::vector<PortInfo2> Win32SpoolerServices::enumPorts() {
 
 std::vector<MonitorInfo1> Win32SpoolerServices::enumMonitors() {
     std::vector<MonitorInfo1> monitors;
-    if (!enumMonitorsA) return monitors;
+    if (!spooler().enumMonitorsA) return monitors;
     DWORD count = 0;
     std::vector<BYTE> buffer =
         enumerate([this](BYTE* data, DWORD size, DWORD* needed,
-                         DWORD* returned) { return enumMonitorsA(nullptr, 1, data, size, needed, returned); },
+                         DWORD* returned) { return spooler().enumMonitorsA(nullptr, 1, data, size, needed, returned); },
                   count);
     const auto* records = reinterpret_cast<const MONITOR_INFO_1A*>(buffer.data());
     for (DWORD i = 0; i < count; ++i) monitors.push_back({textOrNull(records[i].pName)});
@@ -88,27 +74,27 @@ std::vector<MonitorInfo1> Win32SpoolerServices::enumMonitors() {
 }
 
 ErrorCode Win32SpoolerServices::addPort(WindowHandle owner, const std::string& monitorName) {
-    if (!addPortA) return ERROR_PROC_NOT_FOUND;
-    return lastErrorIfFalse(addPortA(nullptr, static_cast<HWND>(owner), mutableText(monitorName)));
+    if (!spooler().addPortA) return ERROR_PROC_NOT_FOUND;
+    return lastErrorIfFalse(spooler().addPortA(nullptr, static_cast<HWND>(owner), mutableText(monitorName)));
 }
 
 ErrorCode Win32SpoolerServices::configurePort(WindowHandle owner, const std::string& portName) {
-    if (!configurePortA) return ERROR_PROC_NOT_FOUND;
-    return lastErrorIfFalse(configurePortA(nullptr, static_cast<HWND>(owner), mutableText(portName)));
+    if (!spooler().configurePortA) return ERROR_PROC_NOT_FOUND;
+    return lastErrorIfFalse(spooler().configurePortA(nullptr, static_cast<HWND>(owner), mutableText(portName)));
 }
 
 Result<std::string> Win32SpoolerServices::printerDriverDirectory(const std::string& environment) {
-    if (!getPrinterDriverDirectoryA) return {"", ERROR_PROC_NOT_FOUND};
+    if (!spooler().getPrinterDriverDirectoryA) return {"", ERROR_PROC_NOT_FOUND};
     DWORD needed = 0;
-    getPrinterDriverDirectoryA(nullptr, mutableText(environment), 1, nullptr, 0, &needed);
+    spooler().getPrinterDriverDirectoryA(nullptr, mutableText(environment), 1, nullptr, 0, &needed);
     std::vector<BYTE> buffer(needed + 1, 0);
-    if (!getPrinterDriverDirectoryA(nullptr, mutableText(environment), 1, buffer.data(), needed, &needed))
+    if (!spooler().getPrinterDriverDirectoryA(nullptr, mutableText(environment), 1, buffer.data(), needed, &needed))
         return {"", GetLastError()};
     return {reinterpret_cast<const char*>(buffer.data()), NoError};
 }
 
 ErrorCode Win32SpoolerServices::addPrinterDriver(const DriverInfo3& driver) {
-    if (!addPrinterDriverA) return ERROR_PROC_NOT_FOUND;
+    if (!spooler().addPrinterDriverA) return ERROR_PROC_NOT_FOUND;
     std::string dependentFiles;
     for (const std::string& file : driver.dependentFiles) dependentFiles.append(file).push_back('\0');
     dependentFiles.push_back('\0');
@@ -124,23 +110,23 @@ ErrorCode Win32SpoolerServices::addPrinterDriver(const DriverInfo3& driver) {
     record.pDependentFiles = &dependentFiles[0];
     record.pMonitorName = mutableText(driver.monitorName);
     record.pDefaultDataType = mutableText(driver.defaultDataType);
-    return lastErrorIfFalse(addPrinterDriverA(nullptr, 3, reinterpret_cast<BYTE*>(&record)));
+    return lastErrorIfFalse(spooler().addPrinterDriverA(nullptr, 3, reinterpret_cast<BYTE*>(&record)));
 }
 
 Result<PrinterHandle> Win32SpoolerServices::addPrinter(const PrinterInfo2& printer) {
-    if (!addPrinterA) return {nullptr, ERROR_PROC_NOT_FOUND};
+    if (!spooler().addPrinterA) return {nullptr, ERROR_PROC_NOT_FOUND};
     PRINTER_INFO_2A record = {};
     record.pPrinterName = mutableText(printer.printerName);
     record.pPortName = mutableText(printer.portName);
     record.pDriverName = mutableText(printer.driverName);
     record.pPrintProcessor = mutableText(printer.printProcessor);
     record.pDatatype = mutableText(printer.dataType);
-    HANDLE handle = addPrinterA(nullptr, 2, reinterpret_cast<BYTE*>(&record));
+    HANDLE handle = spooler().addPrinterA(nullptr, 2, reinterpret_cast<BYTE*>(&record));
     return {handle, handle ? NoError : GetLastError()};
 }
 
 void Win32SpoolerServices::closePrinter(PrinterHandle printer) {
-    if (closePrinterFunction) closePrinterFunction(static_cast<HANDLE>(printer));
+    if (spooler().closePrinterFunction) spooler().closePrinterFunction(static_cast<HANDLE>(printer));
 }
 
 Result<RegistryKey> Win32SpoolerServices::regOpenKeyForSetValue(RegistryRoot root, const std::string& subKey) {

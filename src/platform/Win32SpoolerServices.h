@@ -1,15 +1,11 @@
 #pragma once
 
+#include "platform/SpoolerLibrary.h"
 #include "platform/SpoolerServices.h"
 
-#include <windows.h>
+#include <memory>
 
-#include <winspool.h>
-
-// The real door: the ANSI spooler, registry and file functions. The spooler
-// client library is loaded from the system folder by full search path, never
-// from the program's own folder, where a planted copy could run with the
-// installer's rights.
+// The real door: the ANSI spooler, registry and file functions.
 class Win32SpoolerServices : public SpoolerServices {
 public:
     Win32SpoolerServices();
@@ -39,13 +35,7 @@ public:
     std::string ansiToUtf8(const std::string& text) override;
 
 private:
-    HMODULE spooler;
-    decltype(&EnumPortsA) enumPortsA;
-    decltype(&EnumMonitorsA) enumMonitorsA;
-    decltype(&AddPortA) addPortA;
-    decltype(&ConfigurePortA) configurePortA;
-    decltype(&GetPrinterDriverDirectoryA) getPrinterDriverDirectoryA;
-    decltype(&AddPrinterDriverA) addPrinterDriverA;
-    decltype(&AddPrinterA) addPrinterA;
-    decltype(&ClosePrinter) closePrinterFunction;
+    SpoolerLibrary& spooler();
+
+    std::unique_ptr<SpoolerLibrary> library;
 };

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <windows.h>
+
+#include <winspool.h>
+
+// The spooler's client library and the functions the wizard calls in it. It
+// is loaded from the system folder by full path, never from the program's own
+// folder, where a planted copy could run with the installer's rights. A
+// function the library lacks is null.
+class SpoolerLibrary {
+public:
+    SpoolerLibrary();
+    ~SpoolerLibrary();
+    SpoolerLibrary(const SpoolerLibrary&) = delete;
+    SpoolerLibrary& operator=(const SpoolerLibrary&) = delete;
+
+private:
+    HMODULE module;
+
+public:
+    decltype(&EnumPortsA) const enumPortsA;
+    decltype(&EnumMonitorsA) const enumMonitorsA;
+    decltype(&AddPortA) const addPortA;
+    decltype(&ConfigurePortA) const configurePortA;
+    decltype(&GetPrinterDriverDirectoryA) const getPrinterDriverDirectoryA;
+    decltype(&AddPrinterDriverA) const addPrinterDriverA;
+    decltype(&AddPrinterA) const addPrinterA;
+    decltype(&ClosePrinter) const closePrinterFunction;
+};
