@@ -39,6 +39,9 @@ const int kExit = 1010;
 // System commands whose id masked with 0xFFF0 is the About entry's.
 const unsigned kAboutCommandFirst = 16;
 const unsigned kAboutCommandLast = 31;
+// The entry the page appends to its system menu, after a separator.
+const unsigned kAboutMenuId = 16;
+const wchar_t kAboutMenuText[] = L"关于 Brivane(&A)...";
 const int kDefaultPrinter = 1012;
 const int kPrinterName = 1013;
 const int kPort = 1014;
