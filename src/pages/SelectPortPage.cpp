@@ -34,6 +34,8 @@ bool SelectPortPage::onInitDialog() {
     return true;
 }
 
+// The first listing and every rebuild alike: ask the spooler, then restyle
+// the list before any row goes in.
 std::vector<PortInfo2> SelectPortPage::enumeratePorts() {
     std::vector<PortInfo2> ports = services.enumPorts();
     portList.useGridWithFullRowSelection();
