@@ -7,6 +7,7 @@
 #include "InstallTiming.h"
 #include "StartupTiming.h"
 #include "WizardUi.h"
+#include "lib/Paths.h"
 #include "lib/Report.h"
 #include "lib/Screenshots.h"
 
@@ -25,11 +26,6 @@ int usage() {
                  "usage: probe startup <runs> <path-to-BrivaneSetup.exe> <path-to-BareDialog.exe>\n"
                  "       probe install <runs> <path-to-BrivaneSetup.exe>\n");
     return 2;
-}
-
-std::wstring folderOf(const std::wstring& path) {
-    size_t slash = path.find_last_of(L"\\/");
-    return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash);
 }
 
 unsigned long kilobytes(SIZE_T bytes) {

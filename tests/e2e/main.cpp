@@ -1,3 +1,4 @@
+#include "lib/Paths.h"
 #include "lib/Scenario.h"
 #include "lib/Utf8.h"
 
@@ -17,10 +18,6 @@ int usage() {
     return 2;
 }
 
-std::wstring folderOf(const std::wstring& path) {
-    size_t slash = path.find_last_of(L"\\/");
-    return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash);
-}
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {

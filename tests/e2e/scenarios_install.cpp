@@ -5,6 +5,7 @@
 #include "WizardSteps.h"
 #include "WizardUi.h"
 #include "lib/ListViewReader.h"
+#include "lib/Paths.h"
 #include "lib/Poll.h"
 #include "lib/Utf8.h"
 
@@ -46,10 +47,6 @@ const Model& model(int index) {
 std::vector<std::wstring> packageFiles(const Model& m) {
     return {m.resourceDll, m.gpdFile,     L"uniDRVui.DLL", L"uniDRV.DLL",   L"UNIDRV.HLP",
             L"UNIRES.DLL", L"TTFSUB.GPD", L"STDNAMES.GPD", kPluginFiles[0], kPluginFiles[1]};
-}
-
-std::wstring folderOf(const std::wstring& path) {
-    return path.substr(0, path.find_last_of(L'\\'));
 }
 
 std::wstring upper(std::wstring text) {
