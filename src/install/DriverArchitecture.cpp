@@ -2,6 +2,8 @@
 
 namespace {
 
+constexpr std::uint16_t ImageFileMachineArm64 = 0xAA64;
+
 // Indexed by DriverArchitecture.
 const ArchitectureTraits Traits[] = {
     {"Windows NT x86", "x86\\"},
@@ -14,6 +16,8 @@ const ArchitectureTraits& traitsOf(DriverArchitecture architecture) {
     return Traits[static_cast<int>(architecture)];
 }
 
-DriverArchitecture architectureForWow64(std::optional<bool> isWow64) {
+std::optional<DriverArchitecture> packageArchitecture(std::optional<bool> isWow64,
+                                                      std::optional<std::uint16_t> nativeMachine) {
+    if (nativeMachine == ImageFileMachineArm64) return std::nullopt;
     return isWow64.value_or(false) ? DriverArchitecture::X64 : DriverArchitecture::X86;
 }

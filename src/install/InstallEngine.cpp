@@ -116,9 +116,15 @@ std::string incompletePackage(const std::vector<std::string>& missing, const std
            "beside the setup program, start it from there and run it again.";
 }
 
+std::string unsupportedProcessor() {
+    return "This setup holds printer drivers for x86 and x64 Windows only, and this PC runs Windows on ARM64. "
+           "Nothing was installed.";
+}
+
 std::string copyFailure(const std::string& source, const std::string& destination, const std::string& systemText) {
     return "The driver file " + source + " could not be copied to " + destination +
-           ". Make sure nothing is printing and run the setup again as an administrator. Windows reported: " +
+           ", so the driver was not installed. Make sure nothing is printing and run the setup again as an "
+           "administrator. Windows reported: " +
            systemText;
 }
 
@@ -132,6 +138,31 @@ std::string printerFailure(const std::string& printerName, const std::string& po
     return "The printer " + printerName + " could not be added " + where +
            ". Check that the port exists, then run the setup again as an administrator. Windows reported: " +
            systemText;
+}
+
+std::string printerNotMoved(const std::string& printerName, const std::string& portName,
+                            const std::string& systemText) {
+    return "The printer " + printerName + " is already installed and could not be moved to the port \"" + portName +
+           "\". Run the setup again as an administrator. Windows reported: " + systemText;
+}
+
+// Windows refuses to add a printer whose name is taken. A second install
+// must still leave it on the chosen port with this run's driver; its name,
+// sharing, comments and settings stay, since other programs find the printer
+// by its name.
+ErrorCode updateExistingPrinter(SpoolerServices& services, const PrinterInfo2& wanted) {
+    const Result<PrinterHandle> opened = services.openPrinter(wanted.printerName);
+    if (!opened.ok()) return opened.error;
+    const Result<PrinterInfo2> current = services.getPrinter(opened.value);
+    ErrorCode error = current.error;
+    if (current.ok() && (current.value.portName != wanted.portName || current.value.driverName != wanted.driverName)) {
+        PrinterInfo2 changed = current.value;
+        changed.portName = wanted.portName;
+        changed.driverName = wanted.driverName;
+        error = services.setPrinter(opened.value, changed);
+    }
+    services.closePrinter(opened.value);
+    return error;
 }
 
 // Later failures of a run are usually consequences of the first, so only
@@ -161,43 +192,53 @@ void writeRegistryValue(SpoolerServices& services, InstallFeedback& feedback, Re
 InstallEngine::InstallEngine(SpoolerServices& services, InstallInputs& inputs, InstallFeedback& feedback)
     : services(services), inputs(inputs), feedback(feedback) {}
 
-InstallOutcome InstallEngine::run(DriverArchitecture architecture) {
-    const ArchitectureTraits& traits = traitsOf(architecture);
-
+InstallOutcome InstallEngine::run(std::optional<DriverArchitecture> architecture) {
     SelectedPortName = inputs.portName();
+    if (!architecture) return {false, unsupportedProcessor()};
+    const ArchitectureTraits& traits = traitsOf(*architecture);
     const Result<std::string> directoryQuery = services.printerDriverDirectory(traits.environment);
     const int portIndex = inputs.portIndex();
     const int modelIndex = inputs.modelIndex();
 
-    // Both early stops come before anything on the system has changed.
+    // The early stops come before anything on the system has changed.
     if (!directoryQuery.ok()) return {false, directoryFailure(traits, services.errorText(directoryQuery.error))};
     const std::string& directory = directoryQuery.value;
     const std::vector<PackageFile> files = packageFiles(modelIndex);
     const std::vector<std::string> missing = missingSources(services, traits, files);
     if (!missing.empty()) return {false, incompletePackage(missing, services.ansiToUtf8(services.currentDirectory()))};
 
-    FirstFailure failure;
+    // A driver registered over an older file left in the folder would be a
+    // mix of two versions: the first file not copied ends the run.
     for (const PackageFile& file : files) {
         const std::string source = traits.sourceFolder + file.name;
         const std::string destination = directory + "\\" + file.name;
         const ErrorCode error = services.copyFile(source, destination);
         if (error != NoError)
-            failure.note(
-                copyFailure(services.ansiToUtf8(source), services.ansiToUtf8(destination), services.errorText(error)));
+            return {false, copyFailure(services.ansiToUtf8(source), services.ansiToUtf8(destination),
+                                       services.errorText(error))};
         if (file.progressAfterCopy != NoProgress) feedback.setProgress(file.progressAfterCopy);
     }
 
+    FirstFailure failure;
     const DriverInfo3 driver = driverRecord(traits, directory, modelIndex);
     const ErrorCode driverError = services.addPrinterDriver(driver);
     if (driverError != NoError && driverError != ErrorPrinterDriverAlreadyInstalled)
         failure.note(driverFailure(driver.name, services.errorText(driverError)));
     feedback.setProgress(70);
 
-    const Result<PrinterHandle> added = services.addPrinter(printerRecord(driver.name));
-    const bool printerExists = added.ok() || added.error == ErrorPrinterAlreadyExists;
-    if (!printerExists)
+    const PrinterInfo2 printer = printerRecord(driver.name);
+    const Result<PrinterHandle> added = services.addPrinter(printer);
+    bool printerExists = added.ok();
+    if (added.error == ErrorPrinterAlreadyExists) {
+        const ErrorCode error = updateExistingPrinter(services, printer);
+        printerExists = error == NoError;
+        if (!printerExists)
+            failure.note(
+                printerNotMoved(driver.name, services.ansiToUtf8(SelectedPortName), services.errorText(error)));
+    } else if (!printerExists) {
         failure.note(
             printerFailure(driver.name, services.ansiToUtf8(SelectedPortName), services.errorText(added.error)));
+    }
     feedback.setProgress(80);
 
     // A failed install must not point the default printer at a missing printer.

@@ -4,6 +4,7 @@
 #include "install/SerialPortSettings.h"
 #include "platform/SpoolerServices.h"
 
+#include <optional>
 #include <string>
 
 // The port name the printer is added on, exactly as the spooler listed it.
@@ -40,7 +41,9 @@ struct InstallOutcome {
 class InstallEngine {
 public:
     InstallEngine(SpoolerServices& services, InstallInputs& inputs, InstallFeedback& feedback);
-    InstallOutcome run(DriverArchitecture architecture);
+    // `architecture` is the package that fits the system; none stops the run
+    // before it changes anything.
+    InstallOutcome run(std::optional<DriverArchitecture> architecture);
 
 private:
     SpoolerServices& services;

@@ -124,7 +124,7 @@ void DetailSettingPage::nextAction() {
     accept();
 }
 
-void DetailSettingPage::installEngine(DriverArchitecture architecture) {
+void DetailSettingPage::installEngine(std::optional<DriverArchitecture> architecture) {
     installOutcome = InstallEngine(services, *this, *this).run(architecture);
 }
 

@@ -13,7 +13,7 @@ public:
 
     // Runs the whole installation on the page's current choices, moving the
     // open port page's progress bar.
-    void installEngine(DriverArchitecture architecture);
+    void installEngine(std::optional<DriverArchitecture> architecture);
 
 protected:
     bool onInitDialog() override;

@@ -5,6 +5,7 @@
 #include "platform/TextConversion.h"
 #include "portlist/PortListing.h"
 #include "resources/resource.h"
+#include "ui/Message.h"
 
 SelectPortPage* ActivePortPage = nullptr;
 
@@ -12,6 +13,8 @@ namespace {
 
 const int PortColumnWidth = 150;
 const int TypeColumnWidth = 280;
+
+const wchar_t NoPortChosenMessage[] = L"Choose the port the printer is connected to, then press Install.";
 
 }  // namespace
 
@@ -90,7 +93,13 @@ void SelectPortPage::configurePort() {
 
 void SelectPortPage::install() {
     int row = portList.selectedRow();
-    if (row >= 0) portName = listing.rows[static_cast<size_t>(row)].port;
-    ActiveDetailPage->installEngine(architectureForWow64(services.isWow64Process()));
+    // A click on the list's empty area clears the selection; a printer without
+    // a port could not print, so the page stays open for the user to choose.
+    if (row < 0) {
+        showMessageBox(NoPortChosenMessage);
+        return;
+    }
+    portName = listing.rows[static_cast<size_t>(row)].port;
+    ActiveDetailPage->installEngine(packageArchitecture(services.isWow64Process(), services.nativeMachine()));
     accept();
 }

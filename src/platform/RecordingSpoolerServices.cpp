@@ -3,6 +3,7 @@
 namespace {
 
 PrinterHandle const RecordedPrinter = reinterpret_cast<PrinterHandle>(0x1000);
+PrinterHandle const OpenedPrinter = reinterpret_cast<PrinterHandle>(0x3000);
 RegistryKey const RecordedKey = reinterpret_cast<RegistryKey>(0x2000);
 
 std::string rootName(RegistryRoot root) {
@@ -51,6 +52,21 @@ Result<PrinterHandle> RecordingSpoolerServices::addPrinter(const PrinterInfo2& p
     return {error == NoError ? RecordedPrinter : nullptr, error};
 }
 
+Result<PrinterHandle> RecordingSpoolerServices::openPrinter(const std::string& printerName) {
+    ErrorCode error = record("OpenPrinterA(" + printerName + ")");
+    return {error == NoError ? OpenedPrinter : nullptr, error};
+}
+
+Result<PrinterInfo2> RecordingSpoolerServices::getPrinter(PrinterHandle) {
+    ErrorCode error = record("GetPrinterA");
+    return {error == NoError ? existingPrinter : PrinterInfo2{}, error};
+}
+
+ErrorCode RecordingSpoolerServices::setPrinter(PrinterHandle, const PrinterInfo2& info) {
+    printerChanges.push_back(info);
+    return record("SetPrinterA(" + info.printerName + ", " + info.portName + ", " + info.driverName + ")");
+}
+
 void RecordingSpoolerServices::closePrinter(PrinterHandle) {
     record("ClosePrinter");
 }
@@ -92,6 +108,11 @@ std::optional<OsVersion> RecordingSpoolerServices::versionEx(std::uint32_t recor
 std::optional<bool> RecordingSpoolerServices::isWow64Process() {
     record("IsWow64Process");
     return wow64;
+}
+
+std::optional<std::uint16_t> RecordingSpoolerServices::nativeMachine() {
+    record("IsWow64Process2");
+    return machine;
 }
 
 void RecordingSpoolerServices::sleep(std::uint32_t milliseconds) {

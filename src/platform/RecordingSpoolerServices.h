@@ -20,16 +20,20 @@ public:
         {"Windows x64", "C:\\WINDOWS\\system32\\spool\\drivers\\x64"}};
     std::map<std::uint32_t, OsVersion> versionAnswers;  // by record size; absent = the call fails
     std::optional<bool> wow64;                          // nullopt: IsWow64Process does not exist
+    std::optional<std::uint16_t> machine;               // nullopt: IsWow64Process2 does not exist
     std::set<std::string> missingFiles;                 // every other path exists
     std::string startFolder = "C:\\setup";
     // A call fails with the error of the first key that begins its text,
     // e.g. {"AddPrinterA", 1802} or {"CopyFileA(x64\\ZRC.DLL", 5}.
     std::map<std::string, ErrorCode> errors;
+    // What GetPrinterA reads from any opened printer.
+    PrinterInfo2 existingPrinter;
 
     // The record.
     std::vector<std::string> calls;
     std::vector<DriverInfo3> drivers;
     std::vector<PrinterInfo2> printers;
+    std::vector<PrinterInfo2> printerChanges;  // by SetPrinterA
 
     std::vector<PortInfo2> enumPorts() override;
     std::vector<MonitorInfo1> enumMonitors() override;
@@ -38,6 +42,9 @@ public:
     Result<std::string> printerDriverDirectory(const std::string& environment) override;
     ErrorCode addPrinterDriver(const DriverInfo3& driver) override;
     Result<PrinterHandle> addPrinter(const PrinterInfo2& printer) override;
+    Result<PrinterHandle> openPrinter(const std::string& printerName) override;
+    Result<PrinterInfo2> getPrinter(PrinterHandle printer) override;
+    ErrorCode setPrinter(PrinterHandle printer, const PrinterInfo2& info) override;
     void closePrinter(PrinterHandle printer) override;
     Result<RegistryKey> regOpenKeyForSetValue(RegistryRoot root, const std::string& subKey) override;
     ErrorCode regSetStringValue(RegistryKey key, const std::string& name, const std::string& text) override;
@@ -47,6 +54,7 @@ public:
     std::string currentDirectory() override;
     std::optional<OsVersion> versionEx(std::uint32_t recordSize) override;
     std::optional<bool> isWow64Process() override;
+    std::optional<std::uint16_t> nativeMachine() override;
     void sleep(std::uint32_t milliseconds) override;
     void outputDebugString(const std::string& text) override;
     std::string errorText(ErrorCode error) override;

@@ -26,5 +26,8 @@ public:
     decltype(&GetPrinterDriverDirectoryA) const getPrinterDriverDirectoryA;
     decltype(&AddPrinterDriverA) const addPrinterDriverA;
     decltype(&AddPrinterA) const addPrinterA;
+    decltype(&OpenPrinterA) const openPrinterA;
+    decltype(&GetPrinterA) const getPrinterA;
+    decltype(&SetPrinterA) const setPrinterA;
     decltype(&ClosePrinter) const closePrinterFunction;
 };

@@ -50,13 +50,29 @@ struct DriverInfo3 {
     std::string defaultDataType;
 };
 
-// PRINTER_INFO_2, with every field the wizard leaves null or zero omitted.
+// PRINTER_INFO_2 without its security descriptor, which the wizard always
+// hands over as null: a changed printer keeps its permissions as they are.
 struct PrinterInfo2 {
+    std::optional<std::string> serverName;
     std::string printerName;
+    std::optional<std::string> shareName;
     std::string portName;
     std::string driverName;
-    std::string printProcessor;
-    std::string dataType;
+    std::optional<std::string> comment;
+    std::optional<std::string> location;
+    std::vector<std::uint8_t> devMode;  // the DEVMODEA with its driver's extra bytes; empty for none
+    std::optional<std::string> sepFile;
+    std::optional<std::string> printProcessor;
+    std::optional<std::string> dataType;
+    std::optional<std::string> parameters;
+    std::uint32_t attributes = 0;
+    std::uint32_t priority = 0;
+    std::uint32_t defaultPriority = 0;
+    std::uint32_t startTime = 0;
+    std::uint32_t untilTime = 0;
+    std::uint32_t status = 0;
+    std::uint32_t jobs = 0;
+    std::uint32_t averagePpm = 0;
 };
 
 // The three numbers of OSVERSIONINFO(EX)A that the wizard reads.
@@ -96,6 +112,12 @@ public:
     virtual ErrorCode addPrinterDriver(const DriverInfo3& driver) = 0;
     // AddPrinterA, local machine, level 2; null handle on failure.
     virtual Result<PrinterHandle> addPrinter(const PrinterInfo2& printer) = 0;
+    // OpenPrinterA with PRINTER_ALL_ACCESS, local machine.
+    virtual Result<PrinterHandle> openPrinter(const std::string& printerName) = 0;
+    // GetPrinterA level 2, with the size protocol.
+    virtual Result<PrinterInfo2> getPrinter(PrinterHandle printer) = 0;
+    // SetPrinterA level 2, no command.
+    virtual ErrorCode setPrinter(PrinterHandle printer, const PrinterInfo2& info) = 0;
     virtual void closePrinter(PrinterHandle printer) = 0;
 
     // RegOpenKeyExA with KEY_SET_VALUE only: opens an existing key, never
@@ -118,6 +140,10 @@ public:
     // IsWow64Process for the current process, looked up by name in kernel32;
     // nullopt when the function does not exist.
     virtual std::optional<bool> isWow64Process() = 0;
+    // The native machine (IMAGE_FILE_MACHINE_*) that IsWow64Process2 reports,
+    // looked up by name in kernel32; nullopt when the function does not
+    // exist, as before Windows 10, or fails.
+    virtual std::optional<std::uint16_t> nativeMachine() = 0;
 
     virtual void sleep(std::uint32_t milliseconds) = 0;
     virtual void outputDebugString(const std::string& text) = 0;

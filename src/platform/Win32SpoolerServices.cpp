@@ -16,6 +16,69 @@ char* mutableText(const std::string& text) {
     return const_cast<char*>(text.c_str());
 }
 
+char* mutableTextOrNull(const std::optional<std::string>& text) {
+    return text ? mutableText(*text) : nullptr;
+}
+
+std::string textOrEmpty(const char* text) {
+    return text ? text : "";
+}
+
+// The spooler's form of the record; its pointers point into `printer`.
+PRINTER_INFO_2A nativeRecord(const PrinterInfo2& printer) {
+    PRINTER_INFO_2A record = {};
+    record.pServerName = mutableTextOrNull(printer.serverName);
+    record.pPrinterName = mutableText(printer.printerName);
+    record.pShareName = mutableTextOrNull(printer.shareName);
+    record.pPortName = mutableText(printer.portName);
+    record.pDriverName = mutableText(printer.driverName);
+    record.pComment = mutableTextOrNull(printer.comment);
+    record.pLocation = mutableTextOrNull(printer.location);
+    if (!printer.devMode.empty())
+        record.pDevMode = reinterpret_cast<DEVMODEA*>(const_cast<std::uint8_t*>(printer.devMode.data()));
+    record.pSepFile = mutableTextOrNull(printer.sepFile);
+    record.pPrintProcessor = mutableTextOrNull(printer.printProcessor);
+    record.pDatatype = mutableTextOrNull(printer.dataType);
+    record.pParameters = mutableTextOrNull(printer.parameters);
+    record.Attributes = printer.attributes;
+    record.Priority = printer.priority;
+    record.DefaultPriority = printer.defaultPriority;
+    record.StartTime = printer.startTime;
+    record.UntilTime = printer.untilTime;
+    record.Status = printer.status;
+    record.cJobs = printer.jobs;
+    record.AveragePPM = printer.averagePpm;
+    return record;
+}
+
+PrinterInfo2 wizardRecord(const PRINTER_INFO_2A& record) {
+    PrinterInfo2 printer;
+    printer.serverName = textOrNull(record.pServerName);
+    printer.printerName = textOrEmpty(record.pPrinterName);
+    printer.shareName = textOrNull(record.pShareName);
+    printer.portName = textOrEmpty(record.pPortName);
+    printer.driverName = textOrEmpty(record.pDriverName);
+    printer.comment = textOrNull(record.pComment);
+    printer.location = textOrNull(record.pLocation);
+    if (record.pDevMode) {
+        const auto* bytes = reinterpret_cast<const std::uint8_t*>(record.pDevMode);
+        printer.devMode.assign(bytes, bytes + record.pDevMode->dmSize + record.pDevMode->dmDriverExtra);
+    }
+    printer.sepFile = textOrNull(record.pSepFile);
+    printer.printProcessor = textOrNull(record.pPrintProcessor);
+    printer.dataType = textOrNull(record.pDatatype);
+    printer.parameters = textOrNull(record.pParameters);
+    printer.attributes = record.Attributes;
+    printer.priority = record.Priority;
+    printer.defaultPriority = record.DefaultPriority;
+    printer.startTime = record.StartTime;
+    printer.untilTime = record.UntilTime;
+    printer.status = record.Status;
+    printer.jobs = record.cJobs;
+    printer.averagePpm = record.AveragePPM;
+    return printer;
+}
+
 // The size protocol of the enumeration calls: ask for the size, allocate it,
 // ask again; the second call's count bounds the records.
 template <typename Call>
@@ -115,14 +178,34 @@ ErrorCode Win32SpoolerServices::addPrinterDriver(const DriverInfo3& driver) {
 
 Result<PrinterHandle> Win32SpoolerServices::addPrinter(const PrinterInfo2& printer) {
     if (!spooler().addPrinterA) return {nullptr, ERROR_PROC_NOT_FOUND};
-    PRINTER_INFO_2A record = {};
-    record.pPrinterName = mutableText(printer.printerName);
-    record.pPortName = mutableText(printer.portName);
-    record.pDriverName = mutableText(printer.driverName);
-    record.pPrintProcessor = mutableText(printer.printProcessor);
-    record.pDatatype = mutableText(printer.dataType);
+    PRINTER_INFO_2A record = nativeRecord(printer);
     HANDLE handle = spooler().addPrinterA(nullptr, 2, reinterpret_cast<BYTE*>(&record));
     return {handle, handle ? NoError : GetLastError()};
+}
+
+Result<PrinterHandle> Win32SpoolerServices::openPrinter(const std::string& printerName) {
+    if (!spooler().openPrinterA) return {nullptr, ERROR_PROC_NOT_FOUND};
+    PRINTER_DEFAULTSA access = {nullptr, nullptr, PRINTER_ALL_ACCESS};
+    HANDLE handle = nullptr;
+    if (!spooler().openPrinterA(mutableText(printerName), &handle, &access)) return {nullptr, GetLastError()};
+    return {handle, NoError};
+}
+
+Result<PrinterInfo2> Win32SpoolerServices::getPrinter(PrinterHandle printer) {
+    if (!spooler().getPrinterA) return {{}, ERROR_PROC_NOT_FOUND};
+    DWORD needed = 0;
+    spooler().getPrinterA(static_cast<HANDLE>(printer), 2, nullptr, 0, &needed);
+    std::vector<BYTE> buffer(needed);
+    if (needed == 0 || !spooler().getPrinterA(static_cast<HANDLE>(printer), 2, buffer.data(), needed, &needed))
+        return {{}, GetLastError()};
+    return {wizardRecord(*reinterpret_cast<const PRINTER_INFO_2A*>(buffer.data())), NoError};
+}
+
+ErrorCode Win32SpoolerServices::setPrinter(PrinterHandle printer, const PrinterInfo2& info) {
+    if (!spooler().setPrinterA) return ERROR_PROC_NOT_FOUND;
+    PRINTER_INFO_2A record = nativeRecord(info);
+    return lastErrorIfFalse(
+        spooler().setPrinterA(static_cast<HANDLE>(printer), 2, reinterpret_cast<BYTE*>(&record), 0));
 }
 
 void Win32SpoolerServices::closePrinter(PrinterHandle printer) {
@@ -176,6 +259,15 @@ std::optional<bool> Win32SpoolerServices::isWow64Process() {
     BOOL flag = FALSE;
     isWow64(GetCurrentProcess(), &flag);
     return flag == TRUE;
+}
+
+std::optional<std::uint16_t> Win32SpoolerServices::nativeMachine() {
+    auto isWow64Process2 =
+        systemProcedure<BOOL(WINAPI*)(HANDLE, USHORT*, USHORT*)>(GetModuleHandleA("kernel32"), "IsWow64Process2");
+    USHORT processMachine = 0;
+    USHORT nativeMachine = 0;
+    if (!isWow64Process2 || !isWow64Process2(GetCurrentProcess(), &processMachine, &nativeMachine)) return std::nullopt;
+    return nativeMachine;
 }
 
 void Win32SpoolerServices::sleep(std::uint32_t milliseconds) {

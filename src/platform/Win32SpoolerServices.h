@@ -20,6 +20,9 @@ public:
     Result<std::string> printerDriverDirectory(const std::string& environment) override;
     ErrorCode addPrinterDriver(const DriverInfo3& driver) override;
     Result<PrinterHandle> addPrinter(const PrinterInfo2& printer) override;
+    Result<PrinterHandle> openPrinter(const std::string& printerName) override;
+    Result<PrinterInfo2> getPrinter(PrinterHandle printer) override;
+    ErrorCode setPrinter(PrinterHandle printer, const PrinterInfo2& info) override;
     void closePrinter(PrinterHandle printer) override;
     Result<RegistryKey> regOpenKeyForSetValue(RegistryRoot root, const std::string& subKey) override;
     ErrorCode regSetStringValue(RegistryKey key, const std::string& name, const std::string& text) override;
@@ -29,6 +32,7 @@ public:
     std::string currentDirectory() override;
     std::optional<OsVersion> versionEx(std::uint32_t recordSize) override;
     std::optional<bool> isWow64Process() override;
+    std::optional<std::uint16_t> nativeMachine() override;
     void sleep(std::uint32_t milliseconds) override;
     void outputDebugString(const std::string& text) override;
     std::string errorText(ErrorCode error) override;

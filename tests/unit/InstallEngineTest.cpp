@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
 
 namespace {
 
@@ -54,7 +55,7 @@ struct Installation {
     RecordingSpoolerServices services;
     FakePages pages{services.calls};
 
-    InstallOutcome run(DriverArchitecture architecture = DriverArchitecture::X86) {
+    InstallOutcome run(std::optional<DriverArchitecture> architecture = DriverArchitecture::X86) {
         SelectedPortName = "left over from an earlier run";
         return InstallEngine(services, pages, pages).run(architecture);
     }
@@ -100,6 +101,47 @@ std::vector<std::string> expectedRun(const std::string& folder, const std::strin
     return calls;
 }
 
+std::string text(const std::optional<std::string>& value) {
+    return value ? "\"" + *value + "\"" : "null";
+}
+
+// Every field of the record, to compare two records whole.
+std::string describe(const PrinterInfo2& p) {
+    std::string numbers;
+    for (std::uint32_t n :
+         {p.attributes, p.priority, p.defaultPriority, p.startTime, p.untilTime, p.status, p.jobs, p.averagePpm})
+        numbers += " " + std::to_string(n);
+    return text(p.serverName) + " " + p.printerName + " " + text(p.shareName) + " " + p.portName + " " + p.driverName +
+           " " + text(p.comment) + " " + text(p.location) + " devmode " +
+           std::string(p.devMode.begin(), p.devMode.end()) + " " + text(p.sepFile) + " " + text(p.printProcessor) +
+           " " + text(p.dataType) + " " + text(p.parameters) + numbers;
+}
+
+// A printer set up by an earlier install and then looked after by the shop.
+PrinterInfo2 earlierPrinter() {
+    PrinterInfo2 printer;
+    printer.serverName = "\\\\TILL-1";
+    printer.printerName = "ZR-103";
+    printer.shareName = "Receipts";
+    printer.portName = "LPT1:";
+    printer.driverName = "ZR-103";
+    printer.comment = "Front counter";
+    printer.location = "Shop floor";
+    printer.devMode = {'d', 'e', 'v', 0, 'x'};
+    printer.printProcessor = "WinPrint";
+    printer.dataType = "RAW";
+    printer.parameters = "";
+    printer.attributes = 0x248;
+    printer.priority = 3;
+    printer.defaultPriority = 2;
+    printer.startTime = 60;
+    printer.untilTime = 1380;
+    printer.status = 0x80;
+    printer.jobs = 1;
+    printer.averagePpm = 12;
+    return printer;
+}
+
 }  // namespace
 
 TEST(InstallEngineTest, EachArchitectureMakesEveryCallInOrderWithItsOwnFolderAndDirectory) {
@@ -125,9 +167,9 @@ TEST(InstallEngineTest, EachArchitectureMakesEveryCallInOrderWithItsOwnFolderAnd
         EXPECT_EQ(driver.monitorName + "," + driver.defaultDataType, ",RAW");
         ASSERT_EQ(installation.services.printers.size(), 1u);
         const PrinterInfo2& printer = installation.services.printers[0];
-        EXPECT_EQ(
-            printer.printerName + "," + printer.driverName + "," + printer.printProcessor + "," + printer.dataType,
-            "ZR-103,ZR-103,WinPrint,RAW");
+        EXPECT_EQ(describe(printer),
+                  "null ZR-103 null LPT1: ZR-103 null null devmode  null \"WinPrint\" \"RAW\" null"
+                  " 0 0 0 0 0 0 0 0");
     }
 }
 
@@ -196,36 +238,38 @@ TEST(InstallEngineTest, FailedDirectoryQueryStopsBeforeAnythingChanges) {
 }
 
 TEST(InstallEngineTest, IncompletePackageIsFoundBeforeAnyCopy) {
-    Installation installation;
-    installation.services.missingFiles = {"x86\\ZRB.DLL", "x86\\TAVPLUG.dll"};
-    const InstallOutcome outcome = installation.run();
-    EXPECT_FALSE(outcome.succeeded);
-    EXPECT_EQ(installation.services.calls.size(), 15u);  // three reads, the directory query, ten look-ups, the folder
-    EXPECT_EQ(installation.count("GetFileAttributesA(x86\\"), 10);
-    EXPECT_NE(outcome.failure.find("x86\\ZRB.DLL, x86\\TAVPLUG.dll not found in <C:\\setup>,"), std::string::npos)
-        << outcome.failure;
-    EXPECT_TRUE(installation.pages.progress.empty());
+    const std::vector<std::pair<std::set<std::string>, std::string>> cases = {
+        {{"x86\\ZRB.DLL", "x86\\TAVPLUG.dll"}, "x86\\ZRB.DLL, x86\\TAVPLUG.dll not found in <C:\\setup>,"},
+        {{"x86\\STDNAMES.GPD"}, " x86\\STDNAMES.GPD not found in <C:\\setup>,"}};
+    for (const auto& [missing, named] : cases) {
+        Installation installation;
+        installation.services.missingFiles = missing;
+        const InstallOutcome outcome = installation.run();
+        EXPECT_FALSE(outcome.succeeded);
+        EXPECT_NE(outcome.failure.find(named), std::string::npos) << outcome.failure;
+        EXPECT_EQ(installation.count("GetFileAttributesA(x86\\"), 10);
+        EXPECT_EQ(installation.count("CopyFileA") + installation.count("AddPrinter") + installation.count("Reg"), 0);
+        EXPECT_TRUE(installation.pages.progress.empty());
+    }
 
     // The other architecture's folder is complete.
     Installation x64;
-    x64.services.missingFiles = installation.services.missingFiles;
+    x64.services.missingFiles = {"x86\\ZRB.DLL"};
     EXPECT_TRUE(x64.run(DriverArchitecture::X64).succeeded);
 }
 
-TEST(InstallEngineTest, FirstCopyFailureIsToldAndTheRunGoesOn) {
+TEST(InstallEngineTest, FirstFileNotCopiedEndsTheRunBeforeTheDriverIsRegistered) {
     Installation installation;
-    installation.services.errors = {{"CopyFileA(x86\\UNIDRV.HLP", 5}, {"CopyFileA(x86\\TAVPLUG.ini", 32}};
+    installation.services.errors = {{"CopyFileA(x86\\UNIDRV.HLP", 5}};
+    installation.pages.portBoxIndex = 3;
     const InstallOutcome outcome = installation.run();
     EXPECT_FALSE(outcome.succeeded);
     EXPECT_NE(outcome.failure.find("<x86\\UNIDRV.HLP> could not be copied to <" + X86Directory + "\\UNIDRV.HLP>"),
               std::string::npos)
         << outcome.failure;
     EXPECT_NE(outcome.failure.find("system error 5"), std::string::npos);
-    EXPECT_EQ(outcome.failure.find("TAVPLUG"), std::string::npos);
-    EXPECT_EQ(installation.count("CopyFileA"), 10);
-    EXPECT_EQ(installation.pages.progress.back(), 100);
-    EXPECT_EQ(installation.count("RegSetValueExA(Device"), 1);  // the printer itself was added
-    EXPECT_EQ(completionMessage(8, outcome), outcome.failure);
+    EXPECT_EQ(installation.services.calls.back(), "CopyFileA(x86\\UNIDRV.HLP, " + X86Directory + "\\UNIDRV.HLP)");
+    EXPECT_EQ(installation.count("AddPrinter") + installation.count("Reg") + installation.count("read serial"), 0);
 }
 
 TEST(InstallEngineTest, UnregisteredDriverIsTheFailureNotItsConsequence) {
@@ -259,14 +303,62 @@ TEST(InstallEngineTest, PrinterNotAddedIsNeitherDefaultNorClosed) {
     EXPECT_EQ(installation.pages.progress.back(), 100);
 }
 
-TEST(InstallEngineTest, ReinstallingOverAnEarlierRunSucceeds) {
+TEST(InstallEngineTest, ExistingPrinterOnTheChosenPortWithThisDriverIsLeftAsItIs) {
     Installation installation;
     installation.services.errors = {{"AddPrinterDriverA", 1795}, {"AddPrinterA", 1802}};
+    installation.services.existingPrinter = earlierPrinter();
     const InstallOutcome outcome = installation.run();
     EXPECT_TRUE(outcome.succeeded) << outcome.failure;
+    EXPECT_EQ(installation.between("AddPrinterA(ZR-103, LPT1:)", "progress 80"),
+              (std::vector<std::string>{"OpenPrinterA(ZR-103)", "GetPrinterA", "ClosePrinter"}));
     EXPECT_EQ(installation.count("RegSetValueExA(Device, ZR-103,winspool,LPT1:)"), 1);
-    EXPECT_EQ(installation.count("ClosePrinter"), 0);  // no handle came back
-    EXPECT_EQ(completionMessage(8, outcome), std::optional<std::string>("Completed!"));
+    EXPECT_EQ(installation.count("ClosePrinter"), 1);  // AddPrinterA gave no handle to close
+}
+
+// Installed once on LPT1:, then again for another port, or over a printer
+// that an older driver served: it ends up on the chosen port with this run's
+// driver, keeping everything the shop set.
+TEST(InstallEngineTest, ExistingPrinterMovesToTheChosenPortWithThisDriverKeepingTheRest) {
+    PrinterInfo2 olderDriver = earlierPrinter();
+    olderDriver.driverName = "Generic / Text Only";
+    const std::vector<std::pair<std::string, PrinterInfo2>> cases = {{"COM2:", earlierPrinter()},
+                                                                     {"LPT1:", olderDriver}};
+    for (const auto& [port, existing] : cases) {
+        Installation installation;
+        installation.services.errors = {{"AddPrinterA", 1802}};
+        installation.services.existingPrinter = existing;
+        installation.pages.port = port;
+        const InstallOutcome outcome = installation.run();
+        EXPECT_TRUE(outcome.succeeded) << outcome.failure;
+        EXPECT_EQ(installation.between("AddPrinterA(ZR-103, " + port + ")", "progress 80"),
+                  (std::vector<std::string>{"OpenPrinterA(ZR-103)", "GetPrinterA",
+                                            "SetPrinterA(ZR-103, " + port + ", ZR-103)", "ClosePrinter"}));
+        PrinterInfo2 expected = existing;
+        expected.portName = port;
+        expected.driverName = "ZR-103";
+        ASSERT_EQ(installation.services.printerChanges.size(), 1u);
+        EXPECT_EQ(describe(installation.services.printerChanges[0]), describe(expected));
+        EXPECT_EQ(installation.count("RegSetValueExA(Device, ZR-103,winspool," + port + ")"), 1);
+    }
+}
+
+TEST(InstallEngineTest, ExistingPrinterThatCannotBeChangedIsTheFailure) {
+    for (const std::string step : {"OpenPrinterA", "GetPrinterA", "SetPrinterA"}) {
+        Installation installation;
+        installation.services.errors = {{"AddPrinterA", 1802}, {step, 5}};
+        installation.services.existingPrinter = earlierPrinter();
+        installation.pages.port = "COM2:";
+        const InstallOutcome outcome = installation.run();
+        EXPECT_FALSE(outcome.succeeded) << step;
+        EXPECT_NE(outcome.failure.find("printer ZR-103 is already installed and could not be moved to the port "
+                                       "\"<COM2:>\". Run the setup again as an administrator."),
+                  std::string::npos)
+            << outcome.failure;
+        EXPECT_NE(outcome.failure.find("system error 5"), std::string::npos) << step;
+        EXPECT_EQ(installation.count("RegOpenKeyExA(HKCU"), 0) << step;
+        // A printer that was opened is closed again.
+        EXPECT_EQ(installation.count("ClosePrinter"), step == "OpenPrinterA" ? 0 : 1) << step;
+    }
 }
 
 TEST(InstallEngineTest, UnsettableValueIsToldMidRunButDoesNotFailTheInstall) {
@@ -303,21 +395,30 @@ TEST(InstallEngineTest, LongDriverDirectoryIsUsedWhole) {
     EXPECT_EQ(installation.services.drivers[0].helpFile, d + "\\uniDRV.HLP");
 }
 
-TEST(InstallEngineTest, OnlyWow64ChoosesTheX64Package) {
-    EXPECT_EQ(architectureForWow64(true), DriverArchitecture::X64);
-    EXPECT_EQ(architectureForWow64(false), DriverArchitecture::X86);
-    EXPECT_EQ(architectureForWow64(std::nullopt), DriverArchitecture::X86);
-    EXPECT_STREQ(traitsOf(DriverArchitecture::X64).sourceFolder, "x64\\");
+TEST(InstallEngineTest, Arm64WindowsGetsNoPackageAndNothingChanges) {
+    EXPECT_EQ(packageArchitecture(true, 0x8664), DriverArchitecture::X64);
+    EXPECT_EQ(packageArchitecture(true, std::nullopt), DriverArchitecture::X64);  // before Windows 10
+    EXPECT_EQ(packageArchitecture(std::nullopt, std::nullopt), DriverArchitecture::X86);
+    // A 32-bit program runs under WOW64 on ARM64 Windows too.
+    EXPECT_EQ(packageArchitecture(true, 0xAA64), std::nullopt);
+
+    Installation installation;
+    const InstallOutcome outcome = installation.run(packageArchitecture(true, 0xAA64));
+    EXPECT_FALSE(outcome.succeeded);
+    EXPECT_NE(outcome.failure.find("x86 and x64 Windows only"), std::string::npos) << outcome.failure;
+    EXPECT_NE(outcome.failure.find("Nothing was installed."), std::string::npos) << outcome.failure;
+    EXPECT_EQ(installation.services.calls, std::vector<std::string>{"read portName"});
 }
 
 TEST(CompletionMessageTest, SuccessIsAnnouncedOnTheNtFamilyAndFailureEverywhere) {
     const InstallOutcome done{true, ""};
     const InstallOutcome failed{false, "The printer ZR-103 could not be added."};
-    for (std::int32_t generation = 0; generation <= 10; ++generation) {
-        const bool ntFamily = generation >= 3 && generation <= 9;
-        EXPECT_EQ(completionMessage(generation, done),
-                  ntFamily ? std::optional<std::string>("Completed!") : std::nullopt)
-            << generation;
+    // NT 4.0 up to Windows 8 and later.
+    for (std::int32_t generation : {3, 4, 8, 9})
+        EXPECT_EQ(completionMessage(generation, done), std::optional<std::string>("Completed!")) << generation;
+    // Undetected, the Windows 95 family, and a value no detection gives.
+    for (std::int32_t generation : {0, 1, 2, 10})
+        EXPECT_EQ(completionMessage(generation, done), std::nullopt) << generation;
+    for (std::int32_t generation : {0, 2, 3, 9})
         EXPECT_EQ(completionMessage(generation, failed), failed.failure) << generation;
-    }
 }
