@@ -95,8 +95,9 @@ bool WizardRun::addLocalPort(Window port, const std::wstring& name) {
     Window addPort = expectNewWindow({port, detail, dialog}, ui::portMonitor::kAddPortCaption, "New Port...");
     if (!addPort.exists()) return false;
     screenshots_.take("add-local-port");
-    report_.check(addPort.child(L"Edit").setText(name), "the port name is typed into the monitor's dialog",
-                  "no edit box took the text");
+    if (!report_.setUp(addPort.child(L"Edit").setText(name), "the port name is typed into the monitor's dialog",
+                       "no edit box took the text"))
+        return false;
     addPort.control(ui::kOkButton).click();
     if (!expectClosed(addPort, "OK in \"Add a Local Port\"")) return false;
     pollUntil(timeouts::kWindowMs, [&] { return dialog.isForeground() || !dialog.exists(); });

@@ -12,6 +12,7 @@ const wchar_t kAboutCaption[] = L"关于 Brivane";
 // Message boxes carry the executable's name without extension.
 const wchar_t kMessageCaption[] = L"BrivaneSetup";
 const wchar_t kCompletedText[] = L"Completed!";
+const wchar_t kNoPortText[] = L"Choose the port the printer is connected to, then press Install.";
 // The OK button of the About box and of message boxes.
 const int kOkButton = 1;
 

@@ -69,18 +69,6 @@ bool contains(const std::wstring& text, const std::wstring& part) {
     return text.find(part) != std::wstring::npos;
 }
 
-// Empty when the file cannot be read.
-std::string contentsOf(const std::wstring& path) {
-    const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return {};
-    std::string contents;
-    char chunk[4096];
-    DWORD read = 0;
-    while (ReadFile(file, chunk, sizeof chunk, &read, nullptr) && read > 0) contents.append(chunk, read);
-    CloseHandle(file);
-    return contents;
-}
-
 std::string quoted(const std::optional<std::wstring>& value) {
     return value ? "\"" + toUtf8(*value) + "\"" : "no value";
 }
@@ -88,14 +76,14 @@ std::string quoted(const std::optional<std::wstring>& value) {
 // The spooler's name for the staging folder, e.g. "C:\...\w32x86".
 std::wstring stagingDirectory(Report& report, const wchar_t* environment) {
     const std::wstring directory = installed::driverDirectory(environment);
-    report.check(!directory.empty(), "the spooler names its driver directory for " + toUtf8(environment),
+    report.setUp(!directory.empty(), "the spooler names its driver directory for " + toUtf8(environment),
                  "GetPrinterDriverDirectoryW failed");
     return directory;
 }
 
 // Before the run: the key a fresh prefix lacks, and optionally an earlier default printer.
 bool prepareDevice(Report& report, const std::optional<std::wstring>& earlier) {
-    return report.check(installed::prepareDefaultPrinterKey(earlier),
+    return report.setUp(installed::prepareDefaultPrinterKey(earlier),
                         earlier ? "an earlier default printer is set" : "the default-printer key is created",
                         "the registry refused");
 }
@@ -190,11 +178,38 @@ void checkInstalled(Report& report, const std::wstring& message, const Model& m,
     checkPrinter(report, m, portName);
 }
 
+void checkNothingRegistered(Report& report, const wchar_t* environment, const Model& m) {
+    report.check(!installed::findDriver(environment, m.driverName), "no driver is registered", "the driver is there");
+    report.check(!installed::findPrinter(m.driverName), "no printer is added", "the printer is there");
+}
+
 // A run stopped before it changed anything.
 void checkNothingInstalled(Report& report, const wchar_t* environment, const Model& m) {
     checkNothingStaged(report, stagingDirectory(report, environment), m);
-    report.check(!installed::findDriver(environment, m.driverName), "no driver is registered", "the driver is there");
-    report.check(!installed::findPrinter(m.driverName), "no printer is added", "the printer is there");
+    checkNothingRegistered(report, environment, m);
+}
+
+void checkNotCompleted(Report& report, const std::wstring& message) {
+    report.check(message != ui::kCompletedText && !message.empty(), "the wizard does not say \"Completed!\"",
+                 "it said \"" + toUtf8(message) + "\"");
+}
+
+int rowOf(const ListViewReader& list, const std::wstring& text) {
+    for (int row = 0; row < list.rowCount(); ++row)
+        if (list.cellText(row, 0) == text) return row;
+    return -1;
+}
+
+// Selects a port's row from outside, as a click on it would.
+bool choosePort(WizardRun& run, Window port, const std::wstring& portName) {
+    ListViewReader list(run.process().handle(), port.control(ui::selectPort::kPortList));
+    int row = -1;
+    pollUntil(timeouts::kWindowMs, [&] { return (row = rowOf(list, portName)) >= 0; });
+    if (!run.report().check(row >= 0, "the port list shows " + toUtf8(portName), "no row holds it")) return false;
+    list.setRowState(-1, 0, LVIS_SELECTED);
+    list.setRowState(row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    return run.report().setUp(list.selectedRow() == row, toUtf8(portName) + " is selected from outside",
+                              "row " + std::to_string(list.selectedRow()));
 }
 
 void installDefaultModel(ScenarioContext& context) {
@@ -221,15 +236,23 @@ void installPluginModel(ScenarioContext& context) {
     checkInstalled(run.report(), installAndRead(run, portPageFor(run, m.index, true)), m, kDefaultPort);
 }
 
-void installTwice(ScenarioContext& context) {
+// Installed on LPT1:, then again for COM2:. Windows keeps the printer that
+// exists on its old port unless the wizard moves it.
+void installAgainOnAnotherPort(ScenarioContext& context) {
+    const std::wstring otherPort = L"COM2:";
+    Report& report = context.report;
+    if (!prepareDevice(report, std::nullopt)) return;
     const Model& m = model(kDefaultModel);
-    for (const char* which : {"first", "second"}) {
-        WizardRun run(context);
-        const std::wstring message = installAndRead(run, portPageFor(run, m.index, true));
-        context.report.checkEqual(std::string("the ") + which + " run says it is done", ui::kCompletedText, message);
+    {
+        WizardRun first(context);
+        report.checkEqual("the first run, on LPT1:, says it is done", ui::kCompletedText,
+                          installAndRead(first, portPageFor(first, m.index, true)));
     }
-    checkDriver(context.report, kX86Environment, m);
-    checkPrinter(context.report, m, kDefaultPort);
+    WizardRun run(context);
+    Window port = portPageFor(run, m.index, true);
+    if (!port.exists() || !choosePort(run, port, otherPort)) return;
+    checkInstalled(report, installAndRead(run, port), m, otherPort);
+    checkDevice(report, deviceText(m, otherPort), "\"Device\" names the printer on COM2:");
 }
 
 // The package-check stop: the message names the folder and what it lacks,
@@ -237,8 +260,7 @@ void installTwice(ScenarioContext& context) {
 void checkPackageRefused(Report& report, const std::wstring& message, const std::vector<std::wstring>& missing,
                          const std::optional<std::wstring>& earlierDevice) {
     const Model& m = model(kDefaultModel);
-    report.check(message != ui::kCompletedText && !message.empty(), "the wizard does not say \"Completed!\"",
-                 "it said \"" + toUtf8(message) + "\"");
+    checkNotCompleted(report, message);
     report.check(contains(message, L"x86"), "the message names the folder x86", toUtf8(message));
     std::string unnamed;
     for (const std::wstring& file : missing)
@@ -255,7 +277,7 @@ void installWithoutPackage(ScenarioContext& context) {
     const std::wstring exe = folder + L"\\BrivaneSetup.exe";
     Report& report = context.report;
     CreateDirectoryW(folder.c_str(), nullptr);
-    if (!report.check(CopyFileW(context.exePath.c_str(), exe.c_str(), FALSE),
+    if (!report.setUp(CopyFileW(context.exePath.c_str(), exe.c_str(), FALSE),
                       "the program alone is copied to C:\\empty", "CopyFileW failed"))
         return;
     if (!prepareDevice(report, std::nullopt)) return;
@@ -269,7 +291,7 @@ void installWithFileMissing(ScenarioContext& context) {
     const std::wstring missing = L"ZRB.DLL";
     Report& report = context.report;
     const std::wstring path = folderOf(context.exePath) + L"\\x86\\" + missing;
-    if (!report.check(DeleteFileW(path.c_str()), "x86\\ZRB.DLL is taken out of the package", "DeleteFileW failed"))
+    if (!report.setUp(DeleteFileW(path.c_str()), "x86\\ZRB.DLL is taken out of the package", "DeleteFileW failed"))
         return;
     if (!prepareDevice(report, std::wstring(kEarlierDevice))) return;
     WizardRun run(context);
@@ -295,36 +317,48 @@ void installUnderWow64(ScenarioContext& context) {
     checkDevice(report, std::wstring(kEarlierDevice), "\"Device\" keeps the earlier default printer");
 }
 
-// A package file already at its destination, read-only. Wine, run by the
-// machine's administrator here, replaces it as it would a writable one, so the
-// run is a whole install that makes the new printer the default.
-void installOverReadOnlyFile(ScenarioContext& context) {
+// A folder where a package file must go: that copy fails, and the run ends
+// before the driver is registered, whatever was copied before it.
+void installBlockedByFolder(ScenarioContext& context) {
     Report& report = context.report;
     const Model& m = model(kDefaultModel);
-    const std::wstring blocked = stagingDirectory(report, kX86Environment) + L"\\" + m.resourceDll;
-    const HANDLE file =
-        CreateFileW(blocked.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_READONLY, nullptr);
-    if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
-    const DWORD attributes = GetFileAttributesW(blocked.c_str());
-    if (!report.check(attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY),
-                      "an empty read-only " + toUtf8(m.resourceDll) + " lies at the destination",
-                      "it could not be made"))
+    const std::wstring blocked = stagingDirectory(report, kX86Environment) + L"\\UNIRES.DLL";
+    if (!report.setUp(CreateDirectoryW(blocked.c_str(), nullptr), "a folder UNIRES.DLL stands in the driver folder",
+                      "CreateDirectoryW failed"))
         return;
-    if (!prepareDevice(report, std::wstring(kEarlierDevice))) return;
-
+    if (!prepareDevice(report, std::nullopt)) return;
     WizardRun run(context);
-    checkInstalled(report, installAndRead(run, portPageFor(run, m.index, true)), m, kDefaultPort);
-    const std::string packaged = contentsOf(folderOf(context.exePath) + L"\\x86\\" + m.resourceDll);
-    report.check(!packaged.empty() && contentsOf(blocked) == packaged,
-                 "the read-only file now holds the package's " + toUtf8(m.resourceDll), "it was left as it was");
-    checkDevice(report, deviceText(m, kDefaultPort), "\"Device\" names the printer that now exists");
+    const std::wstring message = installAndRead(run, portPageFor(run, m.index, true));
+    checkNotCompleted(report, message);
+    report.check(contains(message, L"x86\\UNIRES.DLL") && contains(message, blocked),
+                 "the message names the file and where it could not go", toUtf8(message));
+    checkNothingRegistered(report, kX86Environment, m);
+    checkDevice(report, std::nullopt, "no \"Device\" is written");
 }
 
-// Create Port..., New Port..., the monitor's own dialog, Close: as a person adds a port.
-int rowOf(const ListViewReader& list, const std::wstring& text) {
-    for (int row = 0; row < list.rowCount(); ++row)
-        if (list.cellText(row, 0) == text) return row;
-    return -1;
+// The selection cleared, as a click on the list's empty area clears it:
+// Install asks for a port and the page stays open for the choice.
+void installWithoutPort(ScenarioContext& context) {
+    Report& report = context.report;
+    if (!prepareDevice(report, std::nullopt)) return;
+    WizardRun run(context);
+    Window port = portPageFor(run, kDefaultModel, true);
+    if (!port.exists()) return;
+    ListViewReader list(run.process().handle(), port.control(ui::selectPort::kPortList));
+    if (!report.setUp(list.setRowState(-1, 0, LVIS_SELECTED) && list.selectedRow() == -1,
+                      "the selection is cleared from outside", "row " + std::to_string(list.selectedRow())))
+        return;
+    port.control(ui::selectPort::kInstall).click();
+    Window message = run.expectNewWindow({port, port.owner()}, ui::kMessageCaption, "Install with no port chosen");
+    if (!message.exists()) return;
+    report.checkEqual("the message asks for a port", ui::kNoPortText, message.messageText());
+    report.check(message.owner() == port, "the message is owned by the port page",
+                 "owner \"" + toUtf8(message.owner().caption()) + "\"");
+    run.dismiss(message, "OK closes the message");
+    report.check(port.exists() && pollUntil(timeouts::kWindowMs, [&] { return port.isEnabled(); }),
+                 "the port page stays open and takes input again", port.exists() ? "it stays disabled" : "it closed");
+    checkNothingInstalled(report, kX86Environment, model(kDefaultModel));
+    checkDevice(report, std::nullopt, "no \"Device\" is written");
 }
 
 // Wine's local monitor takes as a port any name it could create as a file, so
@@ -336,15 +370,7 @@ void installOnLongPort(ScenarioContext& context) {
     WizardRun run(context);
     const Model& m = model(kDefaultModel);
     Window port = portPageFor(run, m.index, true);
-    if (!port.exists() || !run.addLocalPort(port, longPort)) return;
-
-    ListViewReader list(run.process().handle(), port.control(ui::selectPort::kPortList));
-    int row = -1;
-    pollUntil(timeouts::kWindowMs, [&] { return (row = rowOf(list, longPort)) >= 0; });
-    if (!report.check(row >= 0, "the port list shows the 200-character port", "no row holds it")) return;
-    list.setRowState(-1, 0, LVIS_SELECTED);
-    list.setRowState(row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-    report.checkEqual("its row is selected", row, list.selectedRow());
+    if (!port.exists() || !run.addLocalPort(port, longPort) || !choosePort(run, port, longPort)) return;
 
     const std::wstring message = installAndRead(run, port);
     checkInstalled(report, message, m, longPort);
@@ -355,11 +381,12 @@ const ScenarioRegistration registrations[] = {
     {"install-default-model", PrefixArch::Win32, installDefaultModel},
     {"install-without-default", PrefixArch::Win32, installWithoutDefault},
     {"install-plugin-model", PrefixArch::Win32, installPluginModel},
-    {"install-twice", PrefixArch::Win32, installTwice},
+    {"install-again-on-another-port", PrefixArch::Win32, installAgainOnAnotherPort},
     {"install-without-package", PrefixArch::Win32, installWithoutPackage},
     {"install-file-missing", PrefixArch::Win32, installWithFileMissing},
     {"install-under-wow64", PrefixArch::Win64, installUnderWow64},
-    {"install-over-read-only", PrefixArch::Win32, installOverReadOnlyFile},
+    {"install-blocked-by-folder", PrefixArch::Win32, installBlockedByFolder},
+    {"install-without-port", PrefixArch::Win32, installWithoutPort},
     {"install-on-long-port", PrefixArch::Win32, installOnLongPort},
 };
 

@@ -78,7 +78,7 @@ bool waitUntilHandled(Window listView, const ListViewReader& list) {
 
 void expectNothingOpens(WizardRun& run, Window portPage, const std::vector<Window>& known, const std::string& step) {
     Window listView = portPage.control(port::kPortList);
-    run.report().check(waitUntilHandled(listView, ListViewReader(run.process().handle(), listView)),
+    run.report().setUp(waitUntilHandled(listView, ListViewReader(run.process().handle(), listView)),
                        "the wizard handles " + step, "a message posted after it was not handled");
     Window other = run.process().waitForOtherWindow(known, kShowGraceMs);
     run.report().check(!other.exists(), step + " opens no window",
@@ -135,8 +135,9 @@ void selectPortPage(ScenarioContext& context) {
     }
     report.checkEqual("the port list still selects \"LPT1:\"", kDefaultPort, selectedText(list));
 
-    report.check(list.setRowState(-1, 0, LVIS_SELECTED) && list.selectedRow() == -1,
-                 "the selection can be cleared from outside", "row " + std::to_string(list.selectedRow()));
+    if (!report.setUp(list.setRowState(-1, 0, LVIS_SELECTED) && list.selectedRow() == -1,
+                      "the selection is cleared from outside", "row " + std::to_string(list.selectedRow())))
+        return;
     clickWhenActive(page, port::kConfigurePort);
     expectNothingOpens(run, page, {page, detail}, "Configure Port with no row selected");
 }
@@ -152,7 +153,8 @@ void createPort(ScenarioContext& context) {
     // A choice of the user's own, which the rebuilt list must not keep.
     list.setRowState(-1, 0, LVIS_SELECTED);
     list.setRowState(1, LVIS_SELECTED, LVIS_SELECTED);
-    report.checkEqual("the user has selected \"COM2:\"", L"COM2:", selectedText(list));
+    if (!report.setUp(selectedText(list) == L"COM2:", "\"COM2:\" is selected from outside", toUtf8(selectedText(list))))
+        return;
 
     page.control(port::kCreatePort).click();
     Window dialog = run.expectNewWindow({page, detail}, ui::createPort::kCaption, "Create Port...");
@@ -182,8 +184,9 @@ void createPort(ScenarioContext& context) {
     clickWhenActive(dialog, ui::createPort::kNewPort);
     addPort = run.expectNewWindow(known, ui::portMonitor::kAddPortCaption, "New Port... again");
     if (!addPort.exists()) return;
-    report.check(addPort.child(L"Edit").setText(kAddedPort), "the new port's name is typed into the monitor's dialog",
-                 "no edit box took the text");
+    if (!report.setUp(addPort.child(L"Edit").setText(kAddedPort),
+                      "the new port's name is typed into the monitor's dialog", "no edit box took the text"))
+        return;
     closeMonitorDialog(run, addPort, IDOK, "OK in \"Add a Local Port\"");
 
     clickWhenActive(dialog, ui::createPort::kClose);

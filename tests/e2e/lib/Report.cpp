@@ -20,6 +20,10 @@ bool Report::check(bool ok, const std::string& what, const std::string& detail) 
     return ok;
 }
 
+bool Report::setUp(bool ok, const std::string& what, const std::string& detail) {
+    return ok || check(ok, what, detail);
+}
+
 bool Report::checkEqual(const std::string& what, const std::wstring& expected, const std::wstring& actual) {
     return check(expected == actual, what, "expected \"" + toUtf8(expected) + "\", got \"" + toUtf8(actual) + "\"");
 }

@@ -9,6 +9,10 @@ public:
     explicit Report(std::string scenario);
 
     bool check(bool ok, const std::string& what, const std::string& detail = "");
+    // A step of the test's own making (a file prepared, a selection made from
+    // outside): silent when it works, as it proves nothing of the wizard, and
+    // a failure when it does not, as the checks after it would mean nothing.
+    bool setUp(bool ok, const std::string& what, const std::string& detail = "");
     bool checkEqual(const std::string& what, const std::wstring& expected, const std::wstring& actual);
     bool checkEqual(const std::string& what, long long expected, long long actual);
 
