@@ -18,6 +18,6 @@ const ArchitectureTraits& traitsOf(DriverArchitecture architecture);
 // the x64 driver; no IsWow64Process at all means a system too old to have 64
 // bits. Windows on ARM64 runs the program under WOW64 too, but its spooler
 // cannot load an x64 driver: there, no package fits. `nativeMachine` is
-// IsWow64Process2's answer, absent before Windows 10.
+// IsWow64Process2's answer, absent before Windows 10 version 1709.
 std::optional<DriverArchitecture> packageArchitecture(std::optional<bool> isWow64,
                                                       std::optional<std::uint16_t> nativeMachine);

@@ -116,7 +116,8 @@ public:
     virtual Result<PrinterHandle> openPrinter(const std::string& printerName) = 0;
     // GetPrinterA level 2, with the size protocol.
     virtual Result<PrinterInfo2> getPrinter(PrinterHandle printer) = 0;
-    // SetPrinterA level 2, no command.
+    // SetPrinterA level 2, no command. Status, jobs and pages per minute go
+    // as zero: the spooler keeps those itself.
     virtual ErrorCode setPrinter(PrinterHandle printer, const PrinterInfo2& info) = 0;
     virtual void closePrinter(PrinterHandle printer) = 0;
 
@@ -142,7 +143,7 @@ public:
     virtual std::optional<bool> isWow64Process() = 0;
     // The native machine (IMAGE_FILE_MACHINE_*) that IsWow64Process2 reports,
     // looked up by name in kernel32; nullopt when the function does not
-    // exist, as before Windows 10, or fails.
+    // exist, as before Windows 10 version 1709, or fails.
     virtual std::optional<std::uint16_t> nativeMachine() = 0;
 
     virtual void sleep(std::uint32_t milliseconds) = 0;

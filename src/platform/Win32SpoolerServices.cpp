@@ -204,6 +204,10 @@ Result<PrinterInfo2> Win32SpoolerServices::getPrinter(PrinterHandle printer) {
 ErrorCode Win32SpoolerServices::setPrinter(PrinterHandle printer, const PrinterInfo2& info) {
     if (!spooler().setPrinterA) return ERROR_PROC_NOT_FOUND;
     PRINTER_INFO_2A record = nativeRecord(info);
+    // The spooler keeps these itself; a caller of level 2 hands them over as zero.
+    record.Status = 0;
+    record.cJobs = 0;
+    record.AveragePPM = 0;
     return lastErrorIfFalse(
         spooler().setPrinterA(static_cast<HANDLE>(printer), 2, reinterpret_cast<BYTE*>(&record), 0));
 }

@@ -248,6 +248,7 @@ void installAgainOnAnotherPort(ScenarioContext& context) {
         report.checkEqual("the first run, on LPT1:, says it is done", ui::kCompletedText,
                           installAndRead(first, portPageFor(first, m.index, true)));
     }
+    checkPrinter(report, m, kDefaultPort);
     WizardRun run(context);
     Window port = portPageFor(run, m.index, true);
     if (!port.exists() || !choosePort(run, port, otherPort)) return;

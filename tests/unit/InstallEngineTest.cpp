@@ -397,7 +397,7 @@ TEST(InstallEngineTest, LongDriverDirectoryIsUsedWhole) {
 
 TEST(InstallEngineTest, Arm64WindowsGetsNoPackageAndNothingChanges) {
     EXPECT_EQ(packageArchitecture(true, 0x8664), DriverArchitecture::X64);
-    EXPECT_EQ(packageArchitecture(true, std::nullopt), DriverArchitecture::X64);  // before Windows 10
+    EXPECT_EQ(packageArchitecture(true, std::nullopt), DriverArchitecture::X64);  // no IsWow64Process2
     EXPECT_EQ(packageArchitecture(std::nullopt, std::nullopt), DriverArchitecture::X86);
     // A 32-bit program runs under WOW64 on ARM64 Windows too.
     EXPECT_EQ(packageArchitecture(true, 0xAA64), std::nullopt);
