@@ -12,7 +12,7 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 
 ensure_tools() {
   local tool
-  for tool in cmake g++ clang wine wineserver Xvfb import i686-w64-mingw32-g++; do
+  for tool in cmake g++ clang wine wineserver Xvfb import i686-w64-mingw32-g++ openssl osslsigncode; do
     if ! command -v "$tool" >/dev/null 2>&1; then
       "$root/scripts/setup"
       return
