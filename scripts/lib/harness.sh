@@ -103,12 +103,13 @@ clone_prefix() {
     -exec sh -c 'for f; do cp -p "$f" "$f.copy" && mv -f "$f.copy" "$f"; done' sh {} +
 }
 
-# install_app PREFIX: the wizard and, when there is one, the demo package, in
-# C:\brivane of the prefix. Prints the wizard's Windows path.
+# install_app PREFIX [EXE]: the wizard (the build's, or EXE) and, when there is
+# one, the demo package, in C:\brivane of the prefix. Prints the wizard's
+# Windows path.
 install_app() {
   local app="$1/drive_c/brivane"
   mkdir -p "$app"
-  cp "$build/windows/BrivaneSetup.exe" "$app/"
+  cp "${2:-$build/windows/BrivaneSetup.exe}" "$app/BrivaneSetup.exe"
   if [ -d "$build/demo-package" ]; then cp -r "$build/demo-package/." "$app/"; fi
   printf '%s' 'C:\brivane\BrivaneSetup.exe'
 }
