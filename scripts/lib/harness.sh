@@ -1,5 +1,6 @@
 # shellcheck shell=bash
-# Shared by scripts/test and scripts/run: tools, builds, Xvfb and Wine prefixes.
+# Shared by scripts/test, scripts/run and scripts/release: tools, builds, Xvfb
+# and Wine prefixes.
 # Source it after setting `root` to the repository's top folder. Builds go to
 # $BUILD_DIR, by default build/ of the repository.
 
