@@ -1,5 +1,6 @@
 # shellcheck shell=bash
-# Shared by scripts/test and scripts/run: tools, builds, Xvfb and Wine prefixes.
+# Shared by scripts/test, scripts/run and scripts/release: tools, builds, Xvfb
+# and Wine prefixes.
 # Source it after setting `root` to the repository's top folder. Builds go to
 # $BUILD_DIR, by default build/ of the repository.
 
@@ -12,7 +13,7 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 
 ensure_tools() {
   local tool
-  for tool in cmake g++ clang wine wineserver Xvfb import i686-w64-mingw32-g++; do
+  for tool in cmake g++ clang wine wineserver Xvfb import i686-w64-mingw32-g++ openssl osslsigncode; do
     if ! command -v "$tool" >/dev/null 2>&1; then
       "$root/scripts/setup"
       return
@@ -103,12 +104,13 @@ clone_prefix() {
     -exec sh -c 'for f; do cp -p "$f" "$f.copy" && mv -f "$f.copy" "$f"; done' sh {} +
 }
 
-# install_app PREFIX: the wizard and, when there is one, the demo package, in
-# C:\brivane of the prefix. Prints the wizard's Windows path.
+# install_app PREFIX [EXE]: the wizard (the build's, or EXE) and, when there is
+# one, the demo package, in C:\brivane of the prefix. Prints the wizard's
+# Windows path.
 install_app() {
   local app="$1/drive_c/brivane"
   mkdir -p "$app"
-  cp "$build/windows/BrivaneSetup.exe" "$app/"
+  cp "${2:-$build/windows/BrivaneSetup.exe}" "$app/BrivaneSetup.exe"
   if [ -d "$build/demo-package" ]; then cp -r "$build/demo-package/." "$app/"; fi
   printf '%s' 'C:\brivane\BrivaneSetup.exe'
 }
