@@ -1,9 +1,11 @@
 #include "platform/WideText.h"
 
 WideText::WideText(std::initializer_list<std::wstring_view> pieces) {
-    characters.pop_back();
-    for (std::wstring_view piece : pieces) characters.insert(characters.end(), piece.begin(), piece.end());
-    characters.push_back(L'\0');
+    std::size_t length = 0;
+    for (std::wstring_view piece : pieces) length += piece.size();
+    *this = ofLength(length);
+    wchar_t* next = characters.data();
+    for (std::wstring_view piece : pieces) next += piece.copy(next, piece.size());
 }
 
 WideText WideText::ofLength(std::size_t length) {
