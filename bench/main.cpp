@@ -1,6 +1,6 @@
 // Timings for scripts/bench, taken inside Windows (or Wine) so that they
 // include no start-up of the timing program itself. Prints one line a sample:
-//   startup wizard|bare <milliseconds> <peak working set in KB>
+//   startup wizard|template|bare <milliseconds> <peak working set in KB>
 //   install <milliseconds from the Install click to the port page closing> <peak working set in KB>
 // The first sample of each kind only warms up and is not printed.
 #include "BareDialogResource.h"
@@ -23,7 +23,8 @@
 namespace {
 int usage() {
     std::fprintf(stderr,
-                 "usage: probe startup <runs> <path-to-BrivaneSetup.exe> <path-to-BareDialog.exe>\n"
+                 "usage: probe startup <runs> <path-to-BrivaneSetup.exe> <path-to-SameTemplateDialog.exe> "
+                 "<path-to-BareDialog.exe>\n"
                  "       probe install <runs> <path-to-BrivaneSetup.exe>\n");
     return 2;
 }
@@ -38,9 +39,11 @@ struct Program {
     std::wstring caption;
 };
 
-// Alternates the two programs so that a change in the machine's load falls on both alike.
-int timeStartups(int runs, const std::wstring& wizard, const std::wstring& bare) {
-    const Program programs[] = {{"wizard", wizard, ui::kSelectOsCaption}, {"bare", bare, L"" BARE_DIALOG_CAPTION}};
+// Takes the programs in turn so that a change in the machine's load falls on all alike.
+int timeStartups(int runs, const std::wstring& wizard, const std::wstring& sameTemplate, const std::wstring& bare) {
+    const Program programs[] = {{"wizard", wizard, ui::kSelectOsCaption},
+                                {"template", sameTemplate, ui::kSelectOsCaption},
+                                {"bare", bare, L"" BARE_DIALOG_CAPTION}};
     int failures = 0;
     for (int run = 0; run <= runs; ++run) {
         for (const Program& program : programs) {
@@ -80,13 +83,13 @@ int wmain(int argc, wchar_t** argv) {
     if (argc < 4) return usage();
     const int runs = std::wcstol(argv[2], nullptr, 10);
     if (runs < 1) return usage();
-    const bool startup = std::wcscmp(argv[1], L"startup") == 0 && argc == 5;
+    const bool startup = std::wcscmp(argv[1], L"startup") == 0 && argc == 6;
     const bool install = std::wcscmp(argv[1], L"install") == 0 && argc == 4;
     if (!startup && !install) return usage();
 
     // Sleep(1) sleeps a whole scheduler tick on Windows unless asked otherwise.
     timeBeginPeriod(1);
-    const int status = startup ? timeStartups(runs, argv[3], argv[4]) : timeInstalls(runs, argv[3]);
+    const int status = startup ? timeStartups(runs, argv[3], argv[4], argv[5]) : timeInstalls(runs, argv[3]);
     timeEndPeriod(1);
     return status;
 }

@@ -23,7 +23,7 @@ bool CreatePortDialog::onInitDialog() {
     for (const MonitorInfo1& monitor : monitors) {
         if (!monitor.name) continue;
         services.outputDebugString(*monitor.name + "\n");
-        monitorList.insertRow(static_cast<int>(monitorNames.size()), fromAnsi(*monitor.name));
+        monitorList.insertRow(static_cast<int>(monitorNames.size()), fromAnsi(*monitor.name).c_str());
         monitorNames.push_back(*monitor.name);
     }
     monitorList.selectRow(0);

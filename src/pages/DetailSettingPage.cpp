@@ -34,7 +34,7 @@ bool DetailSettingPage::onInitDialog() {
     modelBox.attach(item(IDC_MODEL));
     modelBox.clear();
     for (int model = 0; model < ModelCatalogue::ModelCount; ++model)
-        modelBox.add(fromAnsi(ModelCatalogue::displayName(model)));
+        modelBox.add(fromAnsi(ModelCatalogue::displayName(model)).c_str());
     modelBox.select(ModelCatalogue::DefaultModelIndex);
     SendDlgItemMessageW(window(), IDC_DEFAULT_PRINTER, BM_SETCHECK, BST_CHECKED, 0);
     // Selections made by the program raise no change notifications, so the
@@ -67,7 +67,7 @@ void DetailSettingPage::addAboutToSystemMenu() {
     const wchar_t* text = nullptr;
     int length = LoadStringW(GetModuleHandleW(nullptr), IDS_ABOUT, reinterpret_cast<LPWSTR>(&text), 0);
     if (length <= 0) return;
-    std::wstring about(text, static_cast<size_t>(length));
+    WideText about{std::wstring_view(text, static_cast<size_t>(length))};
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     AppendMenuW(menu, MF_STRING, IDM_ABOUT, about.c_str());
 }

@@ -49,8 +49,8 @@ void SelectPortPage::showPorts(const std::vector<PortInfo2>& ports) {
     listing = listPorts(ports);
     for (size_t row = 0; row < listing.rows.size(); ++row) {
         services.outputDebugString(listing.rows[row].port + "\n");
-        portList.insertRow(static_cast<int>(row), fromAnsi(listing.rows[row].port));
-        portList.setCell(static_cast<int>(row), 1, fromAnsi(listing.rows[row].type));
+        portList.insertRow(static_cast<int>(row), fromAnsi(listing.rows[row].port).c_str());
+        portList.setCell(static_cast<int>(row), 1, fromAnsi(listing.rows[row].type).c_str());
     }
     if (listing.defaultRow >= 0) portList.selectRow(listing.defaultRow);
 }

@@ -1,8 +1,7 @@
 #include "platform/SpoolerLibrary.h"
 
 #include "platform/SystemProcedure.h"
-
-#include <string>
+#include "platform/WideText.h"
 
 namespace {
 
@@ -11,7 +10,7 @@ HMODULE loadSystemLibrary(const wchar_t* name) {
     wchar_t folder[MAX_PATH];
     UINT length = GetSystemDirectoryW(folder, MAX_PATH);
     if (length == 0 || length >= MAX_PATH) return nullptr;
-    return LoadLibraryW((std::wstring(folder, length) + L"\\" + name).c_str());
+    return LoadLibraryW(WideText{std::wstring_view(folder, length), L"\\", name}.c_str());
 }
 
 }  // namespace

@@ -4,15 +4,15 @@
 
 namespace {
 
-std::wstring toWide(UINT codePage, const std::string& text) {
+WideText toWide(UINT codePage, const std::string& text) {
     if (text.empty()) return {};
     int length = MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<size_t>(length), L'\0');
-    MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), &wide[0], length);
+    WideText wide = WideText::ofLength(static_cast<size_t>(length));
+    MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
     return wide;
 }
 
-std::string toNarrow(UINT codePage, const std::wstring& text) {
+std::string toNarrow(UINT codePage, std::wstring_view text) {
     if (text.empty()) return {};
     int length =
         WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
@@ -23,12 +23,12 @@ std::string toNarrow(UINT codePage, const std::wstring& text) {
 
 }  // namespace
 
-std::wstring fromAnsi(const std::string& text) {
+WideText fromAnsi(const std::string& text) {
     return toWide(CP_ACP, text);
 }
-std::wstring fromUtf8(const std::string& text) {
+WideText fromUtf8(const std::string& text) {
     return toWide(CP_UTF8, text);
 }
-std::string toUtf8(const std::wstring& text) {
+std::string toUtf8(std::wstring_view text) {
     return toNarrow(CP_UTF8, text);
 }

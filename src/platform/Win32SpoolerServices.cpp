@@ -287,14 +287,14 @@ std::string Win32SpoolerServices::errorText(ErrorCode error) {
     DWORD length =
         FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
                        nullptr, error, 0, reinterpret_cast<LPWSTR>(&text), 0, nullptr);
-    std::wstring message(text ? text : L"", length);
+    std::string message = toUtf8(std::wstring_view(text ? text : L"", length));
     LocalFree(text);
-    while (!message.empty() && (message.back() == L'\n' || message.back() == L'\r' || message.back() == L' '))
+    while (!message.empty() && (message.back() == '\n' || message.back() == '\r' || message.back() == ' '))
         message.pop_back();
     if (message.empty()) return "error " + std::to_string(error);
-    return toUtf8(message);
+    return message;
 }
 
 std::string Win32SpoolerServices::ansiToUtf8(const std::string& text) {
-    return toUtf8(fromAnsi(text));
+    return toUtf8(fromAnsi(text).view());
 }

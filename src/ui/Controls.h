@@ -4,8 +4,6 @@
 
 #include <commctrl.h>
 
-#include <string>
-
 // Thin, non-owning wrappers over controls that a template created: one window
 // handle, one message per method, no state of their own.
 
@@ -27,7 +25,7 @@ public:
     int selection() const { return static_cast<int>(send(CB_GETCURSEL)); }
     void select(int index) const { send(CB_SETCURSEL, static_cast<WPARAM>(index)); }
     void clear() const { send(CB_RESETCONTENT); }
-    void add(const std::wstring& text) const { send(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())); }
+    void add(const wchar_t* text) const { send(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text)); }
 };
 
 class CheckBox : public Control {
@@ -51,25 +49,25 @@ public:
         send(LVM_SETEXTENDEDLISTVIEWSTYLE, 0, style);
     }
     // A left-aligned column without a width of its own.
-    void insertColumn(int index, const std::wstring& title) const {
+    void insertColumn(int index, const wchar_t* title) const {
         LVCOLUMNW column = {};
         column.mask = LVCF_FMT | LVCF_TEXT;
         column.fmt = LVCFMT_LEFT;
-        column.pszText = const_cast<LPWSTR>(title.c_str());
+        column.pszText = const_cast<LPWSTR>(title);
         send(LVM_INSERTCOLUMNW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&column));
     }
     void setColumnWidth(int index, int width) const { send(LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(index), width); }
-    void insertRow(int row, const std::wstring& text) const {
+    void insertRow(int row, const wchar_t* text) const {
         LVITEMW item = {};
         item.mask = LVIF_TEXT;
         item.iItem = row;
-        item.pszText = const_cast<LPWSTR>(text.c_str());
+        item.pszText = const_cast<LPWSTR>(text);
         send(LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
     }
-    void setCell(int row, int column, const std::wstring& text) const {
+    void setCell(int row, int column, const wchar_t* text) const {
         LVITEMW item = {};
         item.iSubItem = column;
-        item.pszText = const_cast<LPWSTR>(text.c_str());
+        item.pszText = const_cast<LPWSTR>(text);
         send(LVM_SETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
     }
     int rowCount() const { return static_cast<int>(send(LVM_GETITEMCOUNT)); }

@@ -104,7 +104,7 @@ void Dialog::addTemplateComboItems() {
         if (length > static_cast<DWORD>(end - data)) break;
         if (code == DlgInitComboAddString) {
             const char* text = reinterpret_cast<const char*>(data);
-            std::wstring item = fromAnsi(std::string(text, strnlen(text, length)));
+            WideText item = fromAnsi(std::string(text, strnlen(text, length)));
             SendDlgItemMessageW(hwnd, id, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
         }
         data += length;

@@ -2,16 +2,19 @@
 
 #include <windows.h>
 
-std::wstring applicationTitle() {
-    std::wstring path(MAX_PATH, L'\0');
+#include <string_view>
+#include <vector>
+
+WideText applicationTitle() {
+    std::vector<wchar_t> path(MAX_PATH);
     DWORD length;
-    while ((length = GetModuleFileNameW(nullptr, &path[0], static_cast<DWORD>(path.size()))) == path.size())
+    while ((length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()))) == path.size())
         path.resize(path.size() * 2);
-    path.resize(length);
-    std::wstring name = path.substr(path.find_last_of(L"\\/") + 1);
-    return name.substr(0, name.find_last_of(L'.'));
+    std::wstring_view file(path.data(), length);
+    std::wstring_view name = file.substr(file.find_last_of(L"\\/") + 1);
+    return {name.substr(0, name.find_last_of(L'.'))};
 }
 
-void showMessageBox(const std::wstring& text) {
+void showMessageBox(const WideText& text) {
     MessageBoxW(GetActiveWindow(), text.c_str(), applicationTitle().c_str(), MB_OK | MB_ICONEXCLAMATION);
 }

@@ -1,11 +1,11 @@
 #pragma once
 
-#include <string>
+#include "platform/WideText.h"
 
 // The executable's file name without folder and extension: the caption of
 // every message box.
-std::wstring applicationTitle();
+WideText applicationTitle();
 
 // A modal message box with OK and the exclamation icon, owned by the active
 // window.
-void showMessageBox(const std::wstring& text);
+void showMessageBox(const WideText& text);
