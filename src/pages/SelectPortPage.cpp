@@ -96,7 +96,7 @@ void SelectPortPage::install() {
     // A click on the list's empty area clears the selection; a printer without
     // a port could not print, so the page stays open for the user to choose.
     if (row < 0) {
-        showMessageBox(NoPortChosenMessage);
+        showMessageBox({NoPortChosenMessage});
         return;
     }
     portName = listing.rows[static_cast<size_t>(row)].port;
