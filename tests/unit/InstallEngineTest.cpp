@@ -1,6 +1,6 @@
 #include "app/CompletionMessage.h"
 #include "install/InstallEngine.h"
-#include "platform/RecordingSpoolerServices.h"
+#include "RecordingSpoolerServices.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "app/OsGeneration.h"
-#include "platform/RecordingSpoolerServices.h"
+#include "RecordingSpoolerServices.h"
 #include "resources/resource.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "platform/RecordingSpoolerServices.h"
+#include "RecordingSpoolerServices.h"
 
 namespace {
 
