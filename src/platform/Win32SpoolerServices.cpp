@@ -1,5 +1,6 @@
 #include "platform/Win32SpoolerServices.h"
 
+#include "platform/SizeProtocol.h"
 #include "platform/SystemProcedure.h"
 #include "platform/TextConversion.h"
 
@@ -77,19 +78,6 @@ PrinterInfo2 wizardRecord(const PRINTER_INFO_2A& record) {
     printer.jobs = record.cJobs;
     printer.averagePpm = record.AveragePPM;
     return printer;
-}
-
-// The size protocol of the enumeration calls: ask for the size, allocate it,
-// ask again; the second call's count bounds the records.
-template <typename Call>
-std::vector<BYTE> enumerate(Call call, DWORD& count) {
-    DWORD needed = 0;
-    count = 0;
-    call(nullptr, 0, &needed, &count);
-    std::vector<BYTE> buffer(needed);
-    count = 0;
-    if (needed == 0 || !call(buffer.data(), needed, &needed, &count)) count = 0;
-    return buffer;
 }
 
 ErrorCode lastErrorIfFalse(BOOL succeeded) {
