@@ -200,14 +200,16 @@ std::string notMadeDefault(const std::string& printerName, const std::string& po
 
 // "Device" is the default printer of the account the setup runs as. Elevated
 // with another account's name and password, that is not the one at the
-// desktop, whose default would stay as it was. Where the desktop's account
-// cannot be told, the setup's own account is taken to be it.
-std::optional<std::pair<Account, Account>> otherAccountAtTheDesktop(SpoolerServices& services) {
+// desktop, whose default would stay as it was: then the user is told instead.
+// Where the desktop's account cannot be told, the setup's own account is
+// taken to be it.
+std::string defaultPrinterRefusal(SpoolerServices& services, const std::string& printerName,
+                                  const std::string& portName) {
     const std::optional<Account> signedIn = services.desktopAccount();
-    if (!signedIn) return std::nullopt;
+    if (!signedIn) return {};
     const std::optional<Account> setupAccount = services.processAccount();
-    if (!setupAccount || setupAccount->sid == signedIn->sid) return std::nullopt;
-    return std::make_pair(*setupAccount, *signedIn);
+    if (!setupAccount || setupAccount->sid == signedIn->sid) return {};
+    return notMadeDefault(printerName, services.ansiToUtf8(portName), *setupAccount, *signedIn);
 }
 
 // Later failures of a run are usually consequences of the first, so only
@@ -288,9 +290,9 @@ InstallOutcome InstallEngine::run(std::optional<DriverArchitecture> architecture
 
     // A failed install must not point the default printer at a missing printer.
     if (inputs.defaultPrinterChecked() && printerExists) {
-        if (const auto accounts = otherAccountAtTheDesktop(services))
-            failure.note(notMadeDefault(driver.name, services.ansiToUtf8(SelectedPortName), accounts->first,
-                                        accounts->second));
+        const std::string refusal = defaultPrinterRefusal(services, driver.name, SelectedPortName);
+        if (!refusal.empty())
+            failure.note(refusal);
         else
             writeRegistryValue(services, feedback, RegistryRoot::CurrentUser, DefaultPrinterKey, "Device",
                                driver.name + ",winspool," + SelectedPortName);
