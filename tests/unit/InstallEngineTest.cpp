@@ -257,7 +257,8 @@ TEST(InstallEngineTest, FailedDirectoryQueryStopsBeforeAnythingChanges) {
 
 TEST(InstallEngineTest, IncompletePackageIsFoundBeforeAnyCopy) {
     const std::vector<std::pair<std::set<std::string>, std::string>> cases = {
-        {{"x86\\ZRB.DLL", "x86\\TAVPLUG.dll"}, "x86\\ZRB.DLL, x86\\TAVPLUG.dll not found in <C:\\setup>,"},
+        {{"x86\\ZRB.DLL", "x86\\TAVPLUG.dll"},
+         "incomplete: x86\\ZRB.DLL, x86\\TAVPLUG.dll not found in <C:\\setup>,"},
         {{"x86\\STDNAMES.GPD"}, " x86\\STDNAMES.GPD not found in <C:\\setup>,"}};
     for (const auto& [missing, named] : cases) {
         Installation installation;
@@ -354,6 +355,20 @@ TEST(InstallEngineTest, UnregisteredDriverIsTheFailureNotItsConsequence) {
     EXPECT_EQ(installation.count("ClosePrinter"), 0);
     EXPECT_EQ(installation.count("Sleep(500)"), 1);
     EXPECT_TRUE(installation.pages.messages.empty());
+}
+
+// The printer can still be added on a driver of the same name that an
+// earlier install registered; the run then says what failed all the same.
+TEST(InstallEngineTest, UnregisteredDriverIsToldEvenWhenThePrinterIsAdded) {
+    Installation installation;
+    installation.services.errors = {{"AddPrinterDriverA", 1797}};
+    const InstallOutcome outcome = installation.run();
+    EXPECT_FALSE(outcome.succeeded);
+    EXPECT_NE(outcome.failure.find("ZR-103 could not be registered. Run the setup again as an administrator. Windows "
+                                   "reported: system error 1797"),
+              std::string::npos)
+        << outcome.failure;
+    EXPECT_EQ(installation.count("RegSetValueExA(Device, ZR-103,winspool,LPT1:)"), 1);
 }
 
 TEST(InstallEngineTest, PrinterNotAddedIsNeitherDefaultNorClosed) {
@@ -466,6 +481,9 @@ TEST(InstallEngineTest, Arm64WindowsGetsNoPackageAndNothingChanges) {
     EXPECT_EQ(packageArchitecture(true, 0x8664), DriverArchitecture::X64);
     EXPECT_EQ(packageArchitecture(true, std::nullopt), DriverArchitecture::X64);  // no IsWow64Process2
     EXPECT_EQ(packageArchitecture(std::nullopt, std::nullopt), DriverArchitecture::X86);
+    // 32-bit Windows: not under WOW64, whether or not it names its machine.
+    EXPECT_EQ(packageArchitecture(false, std::nullopt), DriverArchitecture::X86);
+    EXPECT_EQ(packageArchitecture(false, 0x14c), DriverArchitecture::X86);
     // A 32-bit program runs under WOW64 on ARM64 Windows too.
     EXPECT_EQ(packageArchitecture(true, 0xAA64), std::nullopt);
 
