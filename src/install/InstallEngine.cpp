@@ -177,13 +177,12 @@ ErrorCode updateExistingPrinter(SpoolerServices& services, const PrinterInfo2& w
     const std::u16string driver = services.ansiToUtf16(wanted.driverName);
     const Result<PrinterHandle> opened = services.openPrinter(services.ansiToUtf16(wanted.printerName));
     if (!opened.ok()) return opened.error;
-    const Result<PrinterInfo2W> current = services.getPrinter(opened.value);
+    Result<PrinterInfo2W> current = services.getPrinter(opened.value);
     ErrorCode error = current.error;
     if (current.ok() && (current.value.portName != port || current.value.driverName != driver)) {
-        PrinterInfo2W changed = current.value;
-        changed.portName = port;
-        changed.driverName = driver;
-        error = services.setPrinter(opened.value, changed);
+        current.value.portName = port;
+        current.value.driverName = driver;
+        error = services.setPrinter(opened.value, current.value);
     }
     services.closePrinter(opened.value);
     return error;

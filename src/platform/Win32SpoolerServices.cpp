@@ -35,9 +35,8 @@ std::optional<std::u16string> textOrNull(const wchar_t* text) {
     return std::u16string(reinterpret_cast<const char16_t*>(text));
 }
 
-template <typename Character>
-std::basic_string<std::conditional_t<sizeof(Character) == 1, char, char16_t>> textOrEmpty(const Character* text) {
-    return textOrNull(text).value_or(decltype(textOrEmpty(text))());
+std::u16string textOrEmpty(const wchar_t* text) {
+    return text ? std::u16string(reinterpret_cast<const char16_t*>(text)) : std::u16string();
 }
 
 // The spooler's form of the record (PRINTER_INFO_2A or W); its pointers
