@@ -93,8 +93,9 @@ std::vector<std::string> missingSources(SpoolerServices& services, const Archite
 // CopyFile refuses to replace a read-only or hidden file, and gives the new
 // file the source's attributes: a package on a CD would leave read-only files
 // in the shared driver folder that stop every later install, this model's or
-// another's. Clearing is a best effort; where it fails, the copy that
-// follows tells what is wrong.
+// another's. Clearing is a best effort: where it fails before a copy, the
+// copy tells what is wrong; a file left read-only after one is cleared again
+// before the next install copies over it.
 void clearAttributes(SpoolerServices& services, const std::string& path, std::uint32_t unwanted) {
     const std::optional<std::uint32_t> attributes = services.fileAttributes(path);
     if (attributes && (*attributes & unwanted) != 0) services.setFileAttributes(path, *attributes & ~unwanted);
