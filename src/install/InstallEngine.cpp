@@ -75,14 +75,37 @@ DriverInfo3 driverRecord(const ArchitectureTraits& traits, const std::string& di
     return driver;
 }
 
+bool isFile(SpoolerServices& services, const std::string& path) {
+    const std::optional<std::uint32_t> attributes = services.fileAttributes(path);
+    return attributes && (*attributes & FileAttribute::Directory) == 0;
+}
+
 std::vector<std::string> missingSources(SpoolerServices& services, const ArchitectureTraits& traits,
                                         const std::vector<PackageFile>& files) {
     std::vector<std::string> missing;
     for (const PackageFile& file : files) {
         const std::string source = traits.sourceFolder + file.name;
-        if (!services.fileExists(source)) missing.push_back(source);
+        if (!isFile(services, source)) missing.push_back(source);
     }
     return missing;
+}
+
+// CopyFile refuses to replace a read-only or hidden file, and gives the new
+// file the source's attributes: a package on a CD would leave read-only files
+// in the shared driver folder that stop every later install, this model's or
+// another's. Clearing is a best effort: where it fails before a copy, the
+// copy tells what is wrong; a file left read-only after one is cleared again
+// before the next install copies over it.
+void clearAttributes(SpoolerServices& services, const std::string& path, std::uint32_t unwanted) {
+    const std::optional<std::uint32_t> attributes = services.fileAttributes(path);
+    if (attributes && (*attributes & unwanted) != 0) services.setFileAttributes(path, *attributes & ~unwanted);
+}
+
+ErrorCode stageFile(SpoolerServices& services, const std::string& source, const std::string& destination) {
+    clearAttributes(services, destination, FileAttribute::ReadOnly | FileAttribute::Hidden | FileAttribute::System);
+    const ErrorCode error = services.copyFile(source, destination);
+    if (error == NoError) clearAttributes(services, destination, FileAttribute::ReadOnly);
+    return error;
 }
 
 PrinterInfo2 printerRecord(const std::string& driverName) {
@@ -148,21 +171,45 @@ std::string printerNotMoved(const std::string& printerName, const std::string& p
 
 // Windows refuses to add a printer whose name is taken. A second install
 // must still leave it on the chosen port with this run's driver; its name,
-// sharing, comments and settings stay, since other programs find the printer
-// by its name.
+// sharing, comments and settings stay exactly as they were, since other
+// programs and the share's clients find the printer by them.
 ErrorCode updateExistingPrinter(SpoolerServices& services, const PrinterInfo2& wanted) {
-    const Result<PrinterHandle> opened = services.openPrinter(wanted.printerName);
+    const std::u16string port = services.ansiToUtf16(wanted.portName);
+    const std::u16string driver = services.ansiToUtf16(wanted.driverName);
+    const Result<PrinterHandle> opened = services.openPrinter(services.ansiToUtf16(wanted.printerName));
     if (!opened.ok()) return opened.error;
-    const Result<PrinterInfo2> current = services.getPrinter(opened.value);
+    Result<PrinterInfo2W> current = services.getPrinter(opened.value);
     ErrorCode error = current.error;
-    if (current.ok() && (current.value.portName != wanted.portName || current.value.driverName != wanted.driverName)) {
-        PrinterInfo2 changed = current.value;
-        changed.portName = wanted.portName;
-        changed.driverName = wanted.driverName;
-        error = services.setPrinter(opened.value, changed);
+    if (current.ok() && (current.value.portName != port || current.value.driverName != driver)) {
+        current.value.portName = port;
+        current.value.driverName = driver;
+        error = services.setPrinter(opened.value, current.value);
     }
     services.closePrinter(opened.value);
     return error;
+}
+
+std::string notMadeDefault(const std::string& printerName, const std::string& portName, const Account& setupAccount,
+                           const Account& signedIn) {
+    return "The printer " + printerName + " is installed on the port \"" + portName +
+           "\", but it was not made the default printer: the setup ran as " + setupAccount.name + ", and " +
+           signedIn.name + " is signed in. To make it the default printer, " + signedIn.name +
+           " opens Devices and Printers in Control Panel, right-clicks " + printerName +
+           " and chooses Set as default printer.";
+}
+
+// "Device" is the default printer of the account the setup runs as. Elevated
+// with another account's name and password, that is not the one at the
+// desktop, whose default would stay as it was: then the user is told instead.
+// Where the desktop's account cannot be told, the setup's own account is
+// taken to be it.
+std::string defaultPrinterRefusal(SpoolerServices& services, const std::string& printerName,
+                                  const std::string& portName) {
+    const std::optional<Account> signedIn = services.desktopAccount();
+    if (!signedIn) return {};
+    const std::optional<Account> setupAccount = services.processAccount();
+    if (!setupAccount || setupAccount->sid == signedIn->sid) return {};
+    return notMadeDefault(printerName, services.ansiToUtf8(portName), *setupAccount, *signedIn);
 }
 
 // Later failures of a run are usually consequences of the first, so only
@@ -212,7 +259,7 @@ InstallOutcome InstallEngine::run(std::optional<DriverArchitecture> architecture
     for (const PackageFile& file : files) {
         const std::string source = traits.sourceFolder + file.name;
         const std::string destination = directory + "\\" + file.name;
-        const ErrorCode error = services.copyFile(source, destination);
+        const ErrorCode error = stageFile(services, source, destination);
         if (error != NoError)
             return {false, copyFailure(services.ansiToUtf8(source), services.ansiToUtf8(destination),
                                        services.errorText(error))};
@@ -243,8 +290,12 @@ InstallOutcome InstallEngine::run(std::optional<DriverArchitecture> architecture
 
     // A failed install must not point the default printer at a missing printer.
     if (inputs.defaultPrinterChecked() && printerExists) {
-        writeRegistryValue(services, feedback, RegistryRoot::CurrentUser, DefaultPrinterKey, "Device",
-                           driver.name + ",winspool," + SelectedPortName);
+        const std::string refusal = defaultPrinterRefusal(services, driver.name, SelectedPortName);
+        if (!refusal.empty())
+            failure.note(refusal);
+        else
+            writeRegistryValue(services, feedback, RegistryRoot::CurrentUser, DefaultPrinterKey, "Device",
+                               driver.name + ",winspool," + SelectedPortName);
     }
     feedback.setProgress(90);
 

@@ -25,9 +25,9 @@ SpoolerLibrary::SpoolerLibrary()
           systemProcedure<decltype(getPrinterDriverDirectoryA)>(module, "GetPrinterDriverDirectoryA")),
       addPrinterDriverA(systemProcedure<decltype(addPrinterDriverA)>(module, "AddPrinterDriverA")),
       addPrinterA(systemProcedure<decltype(addPrinterA)>(module, "AddPrinterA")),
-      openPrinterA(systemProcedure<decltype(openPrinterA)>(module, "OpenPrinterA")),
-      getPrinterA(systemProcedure<decltype(getPrinterA)>(module, "GetPrinterA")),
-      setPrinterA(systemProcedure<decltype(setPrinterA)>(module, "SetPrinterA")),
+      openPrinterW(systemProcedure<decltype(openPrinterW)>(module, "OpenPrinterW")),
+      getPrinterW(systemProcedure<decltype(getPrinterW)>(module, "GetPrinterW")),
+      setPrinterW(systemProcedure<decltype(setPrinterW)>(module, "SetPrinterW")),
       closePrinterFunction(systemProcedure<decltype(closePrinterFunction)>(module, "ClosePrinter")) {}
 
 SpoolerLibrary::~SpoolerLibrary() {

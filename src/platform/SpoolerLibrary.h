@@ -26,8 +26,8 @@ public:
     decltype(&GetPrinterDriverDirectoryA) const getPrinterDriverDirectoryA;
     decltype(&AddPrinterDriverA) const addPrinterDriverA;
     decltype(&AddPrinterA) const addPrinterA;
-    decltype(&OpenPrinterA) const openPrinterA;
-    decltype(&GetPrinterA) const getPrinterA;
-    decltype(&SetPrinterA) const setPrinterA;
+    decltype(&OpenPrinterW) const openPrinterW;
+    decltype(&GetPrinterW) const getPrinterW;
+    decltype(&SetPrinterW) const setPrinterW;
     decltype(&ClosePrinter) const closePrinterFunction;
 };

@@ -52,19 +52,22 @@ struct DriverInfo3 {
 
 // PRINTER_INFO_2 without its security descriptor, which the wizard always
 // hands over as null: a changed printer keeps its permissions as they are.
-struct PrinterInfo2 {
-    std::optional<std::string> serverName;
-    std::string printerName;
-    std::optional<std::string> shareName;
-    std::string portName;
-    std::string driverName;
-    std::optional<std::string> comment;
-    std::optional<std::string> location;
-    std::vector<std::uint8_t> devMode;  // the DEVMODEA with its driver's extra bytes; empty for none
-    std::optional<std::string> sepFile;
-    std::optional<std::string> printProcessor;
-    std::optional<std::string> dataType;
-    std::optional<std::string> parameters;
+// `Text` is std::string for the ANSI functions and std::u16string for the
+// wide ones, which carry the printer's own texts unchanged.
+template <typename Text>
+struct BasicPrinterInfo2 {
+    std::optional<Text> serverName;
+    Text printerName;
+    std::optional<Text> shareName;
+    Text portName;
+    Text driverName;
+    std::optional<Text> comment;
+    std::optional<Text> location;
+    std::vector<std::uint8_t> devMode;  // the DEVMODE with its driver's extra bytes; empty for none
+    std::optional<Text> sepFile;
+    std::optional<Text> printProcessor;
+    std::optional<Text> dataType;
+    std::optional<Text> parameters;
     std::uint32_t attributes = 0;
     std::uint32_t priority = 0;
     std::uint32_t defaultPriority = 0;
@@ -73,6 +76,24 @@ struct PrinterInfo2 {
     std::uint32_t status = 0;
     std::uint32_t jobs = 0;
     std::uint32_t averagePpm = 0;
+};
+using PrinterInfo2 = BasicPrinterInfo2<std::string>;
+using PrinterInfo2W = BasicPrinterInfo2<std::u16string>;
+
+// FILE_ATTRIBUTE_*, the ones the wizard looks at.
+namespace FileAttribute {
+constexpr std::uint32_t ReadOnly = 0x1;
+constexpr std::uint32_t Hidden = 0x2;
+constexpr std::uint32_t System = 0x4;
+constexpr std::uint32_t Directory = 0x10;
+}  // namespace FileAttribute
+
+// A user account: its SID in text form ("S-1-5-21-..."), which identifies
+// it, and "DOMAIN\user" in UTF-8 for messages (the SID when the name cannot
+// be looked up).
+struct Account {
+    std::string sid;
+    std::string name;
 };
 
 // The three numbers of OSVERSIONINFO(EX)A that the wizard reads.
@@ -112,13 +133,15 @@ public:
     virtual ErrorCode addPrinterDriver(const DriverInfo3& driver) = 0;
     // AddPrinterA, local machine, level 2; null handle on failure.
     virtual Result<PrinterHandle> addPrinter(const PrinterInfo2& printer) = 0;
-    // OpenPrinterA with PRINTER_ALL_ACCESS, local machine.
-    virtual Result<PrinterHandle> openPrinter(const std::string& printerName) = 0;
-    // GetPrinterA level 2, with the size protocol.
-    virtual Result<PrinterInfo2> getPrinter(PrinterHandle printer) = 0;
-    // SetPrinterA level 2, no command. Status, jobs and pages per minute go
+    // OpenPrinterW with PRINTER_ALL_ACCESS, local machine. An existing
+    // printer is read and written through the wide functions, so that its
+    // texts come back exactly as they were, whatever the ANSI code page.
+    virtual Result<PrinterHandle> openPrinter(const std::u16string& printerName) = 0;
+    // GetPrinterW level 2, with the size protocol.
+    virtual Result<PrinterInfo2W> getPrinter(PrinterHandle printer) = 0;
+    // SetPrinterW level 2, no command. Status, jobs and pages per minute go
     // as zero: the spooler keeps those itself.
-    virtual ErrorCode setPrinter(PrinterHandle printer, const PrinterInfo2& info) = 0;
+    virtual ErrorCode setPrinter(PrinterHandle printer, const PrinterInfo2W& info) = 0;
     virtual void closePrinter(PrinterHandle printer) = 0;
 
     // RegOpenKeyExA with KEY_SET_VALUE only: opens an existing key, never
@@ -130,8 +153,10 @@ public:
 
     // CopyFileA with fail-if-exists false.
     virtual ErrorCode copyFile(const std::string& source, const std::string& destination) = 0;
-    // GetFileAttributesA names an existing file (not a folder).
-    virtual bool fileExists(const std::string& path) = 0;
+    // GetFileAttributesA; nullopt when the call fails (nothing by that name).
+    virtual std::optional<std::uint32_t> fileAttributes(const std::string& path) = 0;
+    // SetFileAttributesA.
+    virtual ErrorCode setFileAttributes(const std::string& path, std::uint32_t attributes) = 0;
     // GetCurrentDirectoryA: where relative package paths are looked up.
     virtual std::string currentDirectory() = 0;
 
@@ -146,6 +171,12 @@ public:
     // exist, as before Windows 10 version 1709, or fails.
     virtual std::optional<std::uint16_t> nativeMachine() = 0;
 
+    // The account this process runs as (its token's user), and the account
+    // signed in at the desktop (the user of the shell window's process).
+    // nullopt when it cannot be told: no shell window, or a call failing.
+    virtual std::optional<Account> processAccount() = 0;
+    virtual std::optional<Account> desktopAccount() = 0;
+
     virtual void sleep(std::uint32_t milliseconds) = 0;
     virtual void outputDebugString(const std::string& text) = 0;
 
@@ -155,4 +186,6 @@ public:
     // Names from the system (folders, ports) are in the ANSI code page; a
     // message needs them in UTF-8.
     virtual std::string ansiToUtf8(const std::string& text) = 0;
+    // A name from the ANSI functions (a port, a driver) for the wide ones.
+    virtual std::u16string ansiToUtf16(const std::string& text) = 0;
 };

@@ -1,33 +1,52 @@
 #include "platform/Win32SpoolerServices.h"
 
+#include "platform/ProcessAccount.h"
 #include "platform/SizeProtocol.h"
 #include "platform/SystemProcedure.h"
 #include "platform/TextConversion.h"
 
+#include <type_traits>
 #include <vector>
 
 namespace {
+
+// The wide functions take wchar_t, which is UTF-16 on Windows as char16_t is.
+static_assert(sizeof(wchar_t) == sizeof(char16_t), "UTF-16 wchar_t");
+
+char* mutableText(const std::string& text) {
+    return const_cast<char*>(text.c_str());
+}
+
+wchar_t* mutableText(const std::u16string& text) {
+    return reinterpret_cast<wchar_t*>(const_cast<char16_t*>(text.c_str()));
+}
+
+template <typename Text>
+auto mutableTextOrNull(const std::optional<Text>& text) -> decltype(mutableText(*text)) {
+    return text ? mutableText(*text) : nullptr;
+}
 
 std::optional<std::string> textOrNull(const char* text) {
     if (text == nullptr) return std::nullopt;
     return std::string(text);
 }
 
-char* mutableText(const std::string& text) {
-    return const_cast<char*>(text.c_str());
+std::optional<std::u16string> textOrNull(const wchar_t* text) {
+    if (text == nullptr) return std::nullopt;
+    return std::u16string(reinterpret_cast<const char16_t*>(text));
 }
 
-char* mutableTextOrNull(const std::optional<std::string>& text) {
-    return text ? mutableText(*text) : nullptr;
+std::u16string textOrEmpty(const wchar_t* text) {
+    return text ? std::u16string(reinterpret_cast<const char16_t*>(text)) : std::u16string();
 }
 
-std::string textOrEmpty(const char* text) {
-    return text ? text : "";
-}
-
-// The spooler's form of the record; its pointers point into `printer`.
-PRINTER_INFO_2A nativeRecord(const PrinterInfo2& printer) {
-    PRINTER_INFO_2A record = {};
+// The spooler's form of the record (PRINTER_INFO_2A or W); its pointers
+// point into `printer`. The spooler keeps status, jobs and pages per minute
+// itself: a caller hands them over as zero.
+template <typename Native, typename Text>
+Native nativeRecord(const BasicPrinterInfo2<Text>& printer) {
+    using DevMode = std::remove_pointer_t<decltype(Native::pDevMode)>;
+    Native record = {};
     record.pServerName = mutableTextOrNull(printer.serverName);
     record.pPrinterName = mutableText(printer.printerName);
     record.pShareName = mutableTextOrNull(printer.shareName);
@@ -36,7 +55,7 @@ PRINTER_INFO_2A nativeRecord(const PrinterInfo2& printer) {
     record.pComment = mutableTextOrNull(printer.comment);
     record.pLocation = mutableTextOrNull(printer.location);
     if (!printer.devMode.empty())
-        record.pDevMode = reinterpret_cast<DEVMODEA*>(const_cast<std::uint8_t*>(printer.devMode.data()));
+        record.pDevMode = reinterpret_cast<DevMode*>(const_cast<std::uint8_t*>(printer.devMode.data()));
     record.pSepFile = mutableTextOrNull(printer.sepFile);
     record.pPrintProcessor = mutableTextOrNull(printer.printProcessor);
     record.pDatatype = mutableTextOrNull(printer.dataType);
@@ -46,14 +65,13 @@ PRINTER_INFO_2A nativeRecord(const PrinterInfo2& printer) {
     record.DefaultPriority = printer.defaultPriority;
     record.StartTime = printer.startTime;
     record.UntilTime = printer.untilTime;
-    record.Status = printer.status;
-    record.cJobs = printer.jobs;
-    record.AveragePPM = printer.averagePpm;
     return record;
 }
 
-PrinterInfo2 wizardRecord(const PRINTER_INFO_2A& record) {
-    PrinterInfo2 printer;
+// Every field as the spooler returned it, the DEVMODEW with its driver's
+// extra bytes included.
+PrinterInfo2W wizardRecord(const PRINTER_INFO_2W& record) {
+    PrinterInfo2W printer;
     printer.serverName = textOrNull(record.pServerName);
     printer.printerName = textOrEmpty(record.pPrinterName);
     printer.shareName = textOrNull(record.pShareName);
@@ -166,38 +184,34 @@ ErrorCode Win32SpoolerServices::addPrinterDriver(const DriverInfo3& driver) {
 
 Result<PrinterHandle> Win32SpoolerServices::addPrinter(const PrinterInfo2& printer) {
     if (!spooler().addPrinterA) return {nullptr, ERROR_PROC_NOT_FOUND};
-    PRINTER_INFO_2A record = nativeRecord(printer);
+    PRINTER_INFO_2A record = nativeRecord<PRINTER_INFO_2A>(printer);
     HANDLE handle = spooler().addPrinterA(nullptr, 2, reinterpret_cast<BYTE*>(&record));
     return {handle, handle ? NoError : GetLastError()};
 }
 
-Result<PrinterHandle> Win32SpoolerServices::openPrinter(const std::string& printerName) {
-    if (!spooler().openPrinterA) return {nullptr, ERROR_PROC_NOT_FOUND};
-    PRINTER_DEFAULTSA access = {nullptr, nullptr, PRINTER_ALL_ACCESS};
+Result<PrinterHandle> Win32SpoolerServices::openPrinter(const std::u16string& printerName) {
+    if (!spooler().openPrinterW) return {nullptr, ERROR_PROC_NOT_FOUND};
+    PRINTER_DEFAULTSW access = {nullptr, nullptr, PRINTER_ALL_ACCESS};
     HANDLE handle = nullptr;
-    if (!spooler().openPrinterA(mutableText(printerName), &handle, &access)) return {nullptr, GetLastError()};
+    if (!spooler().openPrinterW(mutableText(printerName), &handle, &access)) return {nullptr, GetLastError()};
     return {handle, NoError};
 }
 
-Result<PrinterInfo2> Win32SpoolerServices::getPrinter(PrinterHandle printer) {
-    if (!spooler().getPrinterA) return {{}, ERROR_PROC_NOT_FOUND};
+Result<PrinterInfo2W> Win32SpoolerServices::getPrinter(PrinterHandle printer) {
+    if (!spooler().getPrinterW) return {{}, ERROR_PROC_NOT_FOUND};
     DWORD needed = 0;
-    spooler().getPrinterA(static_cast<HANDLE>(printer), 2, nullptr, 0, &needed);
+    spooler().getPrinterW(static_cast<HANDLE>(printer), 2, nullptr, 0, &needed);
     std::vector<BYTE> buffer(needed);
-    if (needed == 0 || !spooler().getPrinterA(static_cast<HANDLE>(printer), 2, buffer.data(), needed, &needed))
+    if (needed == 0 || !spooler().getPrinterW(static_cast<HANDLE>(printer), 2, buffer.data(), needed, &needed))
         return {{}, GetLastError()};
-    return {wizardRecord(*reinterpret_cast<const PRINTER_INFO_2A*>(buffer.data())), NoError};
+    return {wizardRecord(*reinterpret_cast<const PRINTER_INFO_2W*>(buffer.data())), NoError};
 }
 
-ErrorCode Win32SpoolerServices::setPrinter(PrinterHandle printer, const PrinterInfo2& info) {
-    if (!spooler().setPrinterA) return ERROR_PROC_NOT_FOUND;
-    PRINTER_INFO_2A record = nativeRecord(info);
-    // The spooler keeps these itself; a caller of level 2 hands them over as zero.
-    record.Status = 0;
-    record.cJobs = 0;
-    record.AveragePPM = 0;
+ErrorCode Win32SpoolerServices::setPrinter(PrinterHandle printer, const PrinterInfo2W& info) {
+    if (!spooler().setPrinterW) return ERROR_PROC_NOT_FOUND;
+    PRINTER_INFO_2W record = nativeRecord<PRINTER_INFO_2W>(info);
     return lastErrorIfFalse(
-        spooler().setPrinterA(static_cast<HANDLE>(printer), 2, reinterpret_cast<BYTE*>(&record), 0));
+        spooler().setPrinterW(static_cast<HANDLE>(printer), 2, reinterpret_cast<BYTE*>(&record), 0));
 }
 
 void Win32SpoolerServices::closePrinter(PrinterHandle printer) {
@@ -225,9 +239,14 @@ ErrorCode Win32SpoolerServices::copyFile(const std::string& source, const std::s
     return lastErrorIfFalse(CopyFileA(source.c_str(), destination.c_str(), FALSE));
 }
 
-bool Win32SpoolerServices::fileExists(const std::string& path) {
+std::optional<std::uint32_t> Win32SpoolerServices::fileAttributes(const std::string& path) {
     DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+    if (attributes == INVALID_FILE_ATTRIBUTES) return std::nullopt;
+    return attributes;
+}
+
+ErrorCode Win32SpoolerServices::setFileAttributes(const std::string& path, std::uint32_t attributes) {
+    return lastErrorIfFalse(SetFileAttributesA(path.c_str(), attributes));
 }
 
 std::string Win32SpoolerServices::currentDirectory() {
@@ -262,6 +281,23 @@ std::optional<std::uint16_t> Win32SpoolerServices::nativeMachine() {
     return nativeMachine;
 }
 
+std::optional<Account> Win32SpoolerServices::processAccount() {
+    return accountOfProcess(GetCurrentProcess());
+}
+
+// The shell's window belongs to the desktop of the user who signed in, even
+// when this process was started with another account's rights.
+std::optional<Account> Win32SpoolerServices::desktopAccount() {
+    HWND shell = GetShellWindow();
+    DWORD processId = 0;
+    if (!shell || !GetWindowThreadProcessId(shell, &processId) || processId == 0) return std::nullopt;
+    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
+    if (!process) return std::nullopt;
+    std::optional<Account> account = accountOfProcess(process);
+    CloseHandle(process);
+    return account;
+}
+
 void Win32SpoolerServices::sleep(std::uint32_t milliseconds) {
     Sleep(milliseconds);
 }
@@ -285,4 +321,9 @@ std::string Win32SpoolerServices::errorText(ErrorCode error) {
 
 std::string Win32SpoolerServices::ansiToUtf8(const std::string& text) {
     return toUtf8(fromAnsi(text).view());
+}
+
+std::u16string Win32SpoolerServices::ansiToUtf16(const std::string& text) {
+    const WideText wide = fromAnsi(text);
+    return std::u16string(reinterpret_cast<const char16_t*>(wide.c_str()), wide.view().size());
 }

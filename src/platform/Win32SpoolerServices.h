@@ -5,7 +5,8 @@
 
 #include <memory>
 
-// The real door: the ANSI spooler, registry and file functions.
+// The real door: the ANSI spooler, registry and file functions, and the wide
+// ones for reading and writing back an existing printer.
 class Win32SpoolerServices : public SpoolerServices {
 public:
     Win32SpoolerServices();
@@ -20,23 +21,27 @@ public:
     Result<std::string> printerDriverDirectory(const std::string& environment) override;
     ErrorCode addPrinterDriver(const DriverInfo3& driver) override;
     Result<PrinterHandle> addPrinter(const PrinterInfo2& printer) override;
-    Result<PrinterHandle> openPrinter(const std::string& printerName) override;
-    Result<PrinterInfo2> getPrinter(PrinterHandle printer) override;
-    ErrorCode setPrinter(PrinterHandle printer, const PrinterInfo2& info) override;
+    Result<PrinterHandle> openPrinter(const std::u16string& printerName) override;
+    Result<PrinterInfo2W> getPrinter(PrinterHandle printer) override;
+    ErrorCode setPrinter(PrinterHandle printer, const PrinterInfo2W& info) override;
     void closePrinter(PrinterHandle printer) override;
     Result<RegistryKey> regOpenKeyForSetValue(RegistryRoot root, const std::string& subKey) override;
     ErrorCode regSetStringValue(RegistryKey key, const std::string& name, const std::string& text) override;
     void regCloseKey(RegistryKey key) override;
     ErrorCode copyFile(const std::string& source, const std::string& destination) override;
-    bool fileExists(const std::string& path) override;
+    std::optional<std::uint32_t> fileAttributes(const std::string& path) override;
+    ErrorCode setFileAttributes(const std::string& path, std::uint32_t attributes) override;
     std::string currentDirectory() override;
     std::optional<OsVersion> versionEx(std::uint32_t recordSize) override;
     std::optional<bool> isWow64Process() override;
     std::optional<std::uint16_t> nativeMachine() override;
+    std::optional<Account> processAccount() override;
+    std::optional<Account> desktopAccount() override;
     void sleep(std::uint32_t milliseconds) override;
     void outputDebugString(const std::string& text) override;
     std::string errorText(ErrorCode error) override;
     std::string ansiToUtf8(const std::string& text) override;
+    std::u16string ansiToUtf16(const std::string& text) override;
 
 private:
     SpoolerLibrary& spooler();

@@ -42,13 +42,13 @@ SystemMenus parseMenus(std::istream& lines) {
         std::getline(fields, kind, '\t');
         if (kind == "menu") {
             std::getline(fields, text);
-            current = &menus[fromUtf8(text)];
+            current = &menus[wideFromUtf8(text)];
         } else if (kind == "item" && current) {
             std::getline(fields, id, '\t');
             std::getline(fields, type, '\t');
             std::getline(fields, text);
             current->push_back(
-                MenuItem{static_cast<unsigned>(std::strtoul(id.c_str(), nullptr, 10)), type, fromUtf8(text)});
+                MenuItem{static_cast<unsigned>(std::strtoul(id.c_str(), nullptr, 10)), type, wideFromUtf8(text)});
         }
     }
     return menus;

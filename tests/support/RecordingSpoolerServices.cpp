@@ -1,13 +1,33 @@
 #include "RecordingSpoolerServices.h"
 
+#include <cstdio>
+
 namespace {
 
 PrinterHandle const RecordedPrinter = reinterpret_cast<PrinterHandle>(0x1000);
 PrinterHandle const OpenedPrinter = reinterpret_cast<PrinterHandle>(0x3000);
 RegistryKey const RecordedKey = reinterpret_cast<RegistryKey>(0x2000);
 
+constexpr ErrorCode ErrorInvalidHandle = 6;
+constexpr std::uint32_t Archive = 0x20;
+
 std::string rootName(RegistryRoot root) {
     return root == RegistryRoot::CurrentUser ? "HKCU" : "HKLM";
+}
+
+// For the call log: ASCII as it is, anything else as \u{hex}.
+std::string logText(const std::u16string& text) {
+    std::string out;
+    for (char16_t unit : text) {
+        if (unit < 0x80) {
+            out += static_cast<char>(unit);
+        } else {
+            char escaped[12];
+            std::snprintf(escaped, sizeof escaped, "\\u{%x}", static_cast<unsigned>(unit));
+            out += escaped;
+        }
+    }
+    return out;
 }
 
 }  // namespace
@@ -17,6 +37,16 @@ ErrorCode RecordingSpoolerServices::record(const std::string& call) {
     for (const auto& [prefix, error] : errors)
         if (call.compare(0, prefix.size(), prefix) == 0) return error;
     return NoError;
+}
+
+ErrorCode RecordingSpoolerServices::recordWithHandle(const std::string& call, const void* handle) {
+    const ErrorCode error = record(call);
+    return openHandles.count(handle) == 0 ? ErrorInvalidHandle : error;
+}
+
+void* RecordingSpoolerServices::handOut(const void* handle) {
+    openHandles.insert(handle);
+    return const_cast<void*>(handle);
 }
 
 std::vector<PortInfo2> RecordingSpoolerServices::enumPorts() {
@@ -49,48 +79,57 @@ ErrorCode RecordingSpoolerServices::addPrinterDriver(const DriverInfo3& driver) 
 Result<PrinterHandle> RecordingSpoolerServices::addPrinter(const PrinterInfo2& printer) {
     printers.push_back(printer);
     ErrorCode error = record("AddPrinterA(" + printer.printerName + ", " + printer.portName + ")");
-    return {error == NoError ? RecordedPrinter : nullptr, error};
+    return {error == NoError ? handOut(RecordedPrinter) : nullptr, error};
 }
 
-Result<PrinterHandle> RecordingSpoolerServices::openPrinter(const std::string& printerName) {
-    ErrorCode error = record("OpenPrinterA(" + printerName + ")");
-    return {error == NoError ? OpenedPrinter : nullptr, error};
+Result<PrinterHandle> RecordingSpoolerServices::openPrinter(const std::u16string& printerName) {
+    ErrorCode error = record("OpenPrinterW(" + logText(printerName) + ")");
+    return {error == NoError ? handOut(OpenedPrinter) : nullptr, error};
 }
 
-Result<PrinterInfo2> RecordingSpoolerServices::getPrinter(PrinterHandle) {
-    ErrorCode error = record("GetPrinterA");
-    return {error == NoError ? existingPrinter : PrinterInfo2{}, error};
+Result<PrinterInfo2W> RecordingSpoolerServices::getPrinter(PrinterHandle printer) {
+    ErrorCode error = recordWithHandle("GetPrinterW", printer);
+    return {error == NoError ? existingPrinter : PrinterInfo2W{}, error};
 }
 
-ErrorCode RecordingSpoolerServices::setPrinter(PrinterHandle, const PrinterInfo2& info) {
+ErrorCode RecordingSpoolerServices::setPrinter(PrinterHandle printer, const PrinterInfo2W& info) {
     printerChanges.push_back(info);
-    return record("SetPrinterA(" + info.printerName + ", " + info.portName + ", " + info.driverName + ")");
+    return recordWithHandle(
+        "SetPrinterW(" + logText(info.printerName) + ", " + logText(info.portName) + ", " + logText(info.driverName) + ")",
+        printer);
 }
 
-void RecordingSpoolerServices::closePrinter(PrinterHandle) {
-    record("ClosePrinter");
+void RecordingSpoolerServices::closePrinter(PrinterHandle printer) {
+    if (recordWithHandle("ClosePrinter", printer) == NoError) openHandles.erase(printer);
 }
 
 Result<RegistryKey> RecordingSpoolerServices::regOpenKeyForSetValue(RegistryRoot root, const std::string& subKey) {
     ErrorCode error = record("RegOpenKeyExA(" + rootName(root) + ", " + subKey + ")");
-    return {error == NoError ? RecordedKey : nullptr, error};
+    return {error == NoError ? handOut(RecordedKey) : nullptr, error};
 }
 
-ErrorCode RecordingSpoolerServices::regSetStringValue(RegistryKey, const std::string& name, const std::string& text) {
-    return record("RegSetValueExA(" + name + ", " + text + ")");
+ErrorCode RecordingSpoolerServices::regSetStringValue(RegistryKey key, const std::string& name, const std::string& text) {
+    return recordWithHandle("RegSetValueExA(" + name + ", " + text + ")", key);
 }
 
-void RecordingSpoolerServices::regCloseKey(RegistryKey) {
-    record("RegCloseKey");
+void RecordingSpoolerServices::regCloseKey(RegistryKey key) {
+    if (recordWithHandle("RegCloseKey", key) == NoError) openHandles.erase(key);
 }
 
 ErrorCode RecordingSpoolerServices::copyFile(const std::string& source, const std::string& destination) {
     return record("CopyFileA(" + source + ", " + destination + ")");
 }
 
-bool RecordingSpoolerServices::fileExists(const std::string& path) {
-    record("GetFileAttributesA(" + path + ")");
-    return missingFiles.count(path) == 0;
+std::optional<std::uint32_t> RecordingSpoolerServices::fileAttributes(const std::string& path) {
+    if (record("GetFileAttributesA(" + path + ")") != NoError || missingFiles.count(path) != 0) return std::nullopt;
+    const auto scripted = attributes.find(path);
+    return scripted == attributes.end() ? Archive : scripted->second;
+}
+
+ErrorCode RecordingSpoolerServices::setFileAttributes(const std::string& path, std::uint32_t value) {
+    char hex[12];
+    std::snprintf(hex, sizeof hex, "0x%x", static_cast<unsigned>(value));
+    return record("SetFileAttributesA(" + path + ", " + hex + ")");
 }
 
 std::string RecordingSpoolerServices::currentDirectory() {
@@ -115,6 +154,16 @@ std::optional<std::uint16_t> RecordingSpoolerServices::nativeMachine() {
     return machine;
 }
 
+std::optional<Account> RecordingSpoolerServices::processAccount() {
+    record("GetTokenInformation(process)");
+    return setupAccount;
+}
+
+std::optional<Account> RecordingSpoolerServices::desktopAccount() {
+    record("GetTokenInformation(shell)");
+    return signedInAccount;
+}
+
 void RecordingSpoolerServices::sleep(std::uint32_t milliseconds) {
     record("Sleep(" + std::to_string(milliseconds) + ")");
 }
@@ -130,4 +179,9 @@ std::string RecordingSpoolerServices::errorText(ErrorCode error) {
 // Marks the conversion, so that a test sees which texts went through it.
 std::string RecordingSpoolerServices::ansiToUtf8(const std::string& text) {
     return "<" + text + ">";
+}
+
+// A byte for a code unit: the tests' names are ASCII.
+std::u16string RecordingSpoolerServices::ansiToUtf16(const std::string& text) {
+    return std::u16string(text.begin(), text.end());
 }

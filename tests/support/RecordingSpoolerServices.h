@@ -22,18 +22,21 @@ public:
     std::optional<bool> wow64;                          // nullopt: IsWow64Process does not exist
     std::optional<std::uint16_t> machine;               // nullopt: IsWow64Process2 does not exist
     std::set<std::string> missingFiles;                 // every other path exists
+    std::map<std::string, std::uint32_t> attributes;    // of an existing path; absent: FILE_ATTRIBUTE_ARCHIVE
     std::string startFolder = "C:\\setup";
     // A call fails with the error of the first key that begins its text,
     // e.g. {"AddPrinterA", 1802} or {"CopyFileA(x64\\ZRC.DLL", 5}.
     std::map<std::string, ErrorCode> errors;
-    // What GetPrinterA reads from any opened printer.
-    PrinterInfo2 existingPrinter;
+    // What GetPrinterW reads from any opened printer.
+    PrinterInfo2W existingPrinter;
+    std::optional<Account> setupAccount = Account{"S-1-5-21-7-1001", "TILL-1\\cashier"};
+    std::optional<Account> signedInAccount;  // nullopt: the desktop's account cannot be told
 
     // The record.
     std::vector<std::string> calls;
     std::vector<DriverInfo3> drivers;
     std::vector<PrinterInfo2> printers;
-    std::vector<PrinterInfo2> printerChanges;  // by SetPrinterA
+    std::vector<PrinterInfo2W> printerChanges;  // by SetPrinterW
 
     std::vector<PortInfo2> enumPorts() override;
     std::vector<MonitorInfo1> enumMonitors() override;
@@ -42,24 +45,34 @@ public:
     Result<std::string> printerDriverDirectory(const std::string& environment) override;
     ErrorCode addPrinterDriver(const DriverInfo3& driver) override;
     Result<PrinterHandle> addPrinter(const PrinterInfo2& printer) override;
-    Result<PrinterHandle> openPrinter(const std::string& printerName) override;
-    Result<PrinterInfo2> getPrinter(PrinterHandle printer) override;
-    ErrorCode setPrinter(PrinterHandle printer, const PrinterInfo2& info) override;
+    Result<PrinterHandle> openPrinter(const std::u16string& printerName) override;
+    Result<PrinterInfo2W> getPrinter(PrinterHandle printer) override;
+    ErrorCode setPrinter(PrinterHandle printer, const PrinterInfo2W& info) override;
     void closePrinter(PrinterHandle printer) override;
     Result<RegistryKey> regOpenKeyForSetValue(RegistryRoot root, const std::string& subKey) override;
     ErrorCode regSetStringValue(RegistryKey key, const std::string& name, const std::string& text) override;
     void regCloseKey(RegistryKey key) override;
     ErrorCode copyFile(const std::string& source, const std::string& destination) override;
-    bool fileExists(const std::string& path) override;
+    std::optional<std::uint32_t> fileAttributes(const std::string& path) override;
+    ErrorCode setFileAttributes(const std::string& path, std::uint32_t attributes) override;
     std::string currentDirectory() override;
     std::optional<OsVersion> versionEx(std::uint32_t recordSize) override;
     std::optional<bool> isWow64Process() override;
     std::optional<std::uint16_t> nativeMachine() override;
+    std::optional<Account> processAccount() override;
+    std::optional<Account> desktopAccount() override;
     void sleep(std::uint32_t milliseconds) override;
     void outputDebugString(const std::string& text) override;
     std::string errorText(ErrorCode error) override;
     std::string ansiToUtf8(const std::string& text) override;
+    std::u16string ansiToUtf16(const std::string& text) override;
 
 private:
     ErrorCode record(const std::string& call);
+    // Handles are checked as the system checks them: one it never handed
+    // out, or one already closed, is refused.
+    ErrorCode recordWithHandle(const std::string& call, const void* handle);
+    void* handOut(const void* handle);
+
+    std::set<const void*> openHandles;
 };

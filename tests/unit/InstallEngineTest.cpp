@@ -90,47 +90,65 @@ std::vector<std::string> expectedRun(const std::string& folder, const std::strin
                                                                       {"TAVPLUG.dll", "progress 60"}};
     for (const auto& file : package) calls.push_back("GetFileAttributesA(" + folder + "\\" + file.first + ")");
     for (const auto& [file, progress] : package) {
-        calls.push_back("CopyFileA(" + folder + "\\" + file + ", " + d + "\\" + file + ")");
+        const std::string destination = d + "\\" + file;
+        calls.insert(calls.end(), {"GetFileAttributesA(" + destination + ")",
+                                   "CopyFileA(" + folder + "\\" + file + ", " + destination + ")",
+                                   "GetFileAttributesA(" + destination + ")"});
         if (!progress.empty()) calls.push_back(progress);
     }
     calls.insert(calls.end(), {"AddPrinterDriverA(ZR-103, " + environment + ")", "progress 70",
                                "AddPrinterA(ZR-103, LPT1:)", "progress 80", "read defaultPrinterChecked",
-                               "RegOpenKeyExA(HKCU, Software\\Microsoft\\Windows NT\\CurrentVersion\\Windows)",
+                               "GetTokenInformation(shell)", "RegOpenKeyExA(HKCU, Software\\Microsoft\\Windows NT\\CurrentVersion\\Windows)",
                                "RegSetValueExA(Device, ZR-103,winspool,LPT1:)", "RegCloseKey", "progress 90",
                                "progress 95", "ClosePrinter", "Sleep(500)", "progress 100"});
     return calls;
 }
 
-std::string text(const std::optional<std::string>& value) {
-    return value ? "\"" + *value + "\"" : "null";
+std::string shown(const std::string& text) {
+    return text;
+}
+
+// Code units beyond ASCII as numbers, so that no two texts look alike.
+std::string shown(const std::u16string& text) {
+    std::string out;
+    for (char16_t unit : text) out += unit < 0x80 ? std::string(1, static_cast<char>(unit)) : "&" + std::to_string(unit) + ";";
+    return out;
+}
+
+template <typename Text>
+std::string text(const std::optional<Text>& value) {
+    return value ? "\"" + shown(*value) + "\"" : "null";
 }
 
 // Every field of the record, to compare two records whole.
-std::string describe(const PrinterInfo2& p) {
+template <typename Text>
+std::string describe(const BasicPrinterInfo2<Text>& p) {
     std::string numbers;
     for (std::uint32_t n :
          {p.attributes, p.priority, p.defaultPriority, p.startTime, p.untilTime, p.status, p.jobs, p.averagePpm})
         numbers += " " + std::to_string(n);
-    return text(p.serverName) + " " + p.printerName + " " + text(p.shareName) + " " + p.portName + " " + p.driverName +
+    return text(p.serverName) + " " + shown(p.printerName) + " " + text(p.shareName) + " " + shown(p.portName) + " " +
+           shown(p.driverName) +
            " " + text(p.comment) + " " + text(p.location) + " devmode " +
            std::string(p.devMode.begin(), p.devMode.end()) + " " + text(p.sepFile) + " " + text(p.printProcessor) +
            " " + text(p.dataType) + " " + text(p.parameters) + numbers;
 }
 
-// A printer set up by an earlier install and then looked after by the shop.
-PrinterInfo2 earlierPrinter() {
-    PrinterInfo2 printer;
-    printer.serverName = "\\\\TILL-1";
-    printer.printerName = "ZR-103";
-    printer.shareName = "Receipts";
-    printer.portName = "LPT1:";
-    printer.driverName = "ZR-103";
-    printer.comment = "Front counter";
-    printer.location = "Shop floor";
+// A printer set up by an earlier install and then looked after by the shop,
+// in texts no ANSI code page holds all of.
+PrinterInfo2W earlierPrinter() {
+    PrinterInfo2W printer;
+    printer.serverName = u"\\\\TILL-1";
+    printer.printerName = u"ZR-103";
+    printer.shareName = u"KasaŁ";
+    printer.portName = u"LPT1:";
+    printer.driverName = u"ZR-103";
+    printer.comment = u"收银台 receipt €";
+    printer.location = u"Kasa 1 Łódź";
     printer.devMode = {'d', 'e', 'v', 0, 'x'};
-    printer.printProcessor = "WinPrint";
-    printer.dataType = "RAW";
-    printer.parameters = "";
+    printer.printProcessor = u"WinPrint";
+    printer.dataType = u"RAW";
+    printer.parameters = u"";
     printer.attributes = 0x248;
     printer.priority = 3;
     printer.defaultPriority = 2;
@@ -239,7 +257,8 @@ TEST(InstallEngineTest, FailedDirectoryQueryStopsBeforeAnythingChanges) {
 
 TEST(InstallEngineTest, IncompletePackageIsFoundBeforeAnyCopy) {
     const std::vector<std::pair<std::set<std::string>, std::string>> cases = {
-        {{"x86\\ZRB.DLL", "x86\\TAVPLUG.dll"}, "x86\\ZRB.DLL, x86\\TAVPLUG.dll not found in <C:\\setup>,"},
+        {{"x86\\ZRB.DLL", "x86\\TAVPLUG.dll"},
+         "incomplete: x86\\ZRB.DLL, x86\\TAVPLUG.dll not found in <C:\\setup>,"},
         {{"x86\\STDNAMES.GPD"}, " x86\\STDNAMES.GPD not found in <C:\\setup>,"}};
     for (const auto& [missing, named] : cases) {
         Installation installation;
@@ -272,6 +291,55 @@ TEST(InstallEngineTest, FirstFileNotCopiedEndsTheRunBeforeTheDriverIsRegistered)
     EXPECT_EQ(installation.count("AddPrinter") + installation.count("Reg") + installation.count("read serial"), 0);
 }
 
+// A package from a CD stages read-only files, and another installer may leave
+// hidden or system ones: each copy must be able to replace them, and must
+// leave nothing read-only behind for the next install.
+TEST(InstallEngineTest, CopyReplacesReadOnlyHiddenOrSystemFilesAndLeavesNoneReadOnly) {
+    Installation installation;
+    const std::string unires = X86Directory + "\\UNIRES.DLL";
+    installation.services.attributes = {{unires, 0x27}};  // read-only, hidden, system, archive
+    EXPECT_TRUE(installation.run().succeeded);
+    EXPECT_EQ(installation.between("progress 40", "GetFileAttributesA(" + X86Directory + "\\TTFSUB.GPD)"),
+              (std::vector<std::string>{"GetFileAttributesA(" + unires + ")", "SetFileAttributesA(" + unires + ", 0x20)",
+                                        "CopyFileA(x86\\UNIRES.DLL, " + unires + ")",
+                                        "GetFileAttributesA(" + unires + ")",
+                                        "SetFileAttributesA(" + unires + ", 0x26)"}));
+    EXPECT_EQ(installation.count("SetFileAttributesA"), 2);
+}
+
+// "Device" is the default printer of the account the setup runs as, which
+// after "Run as administrator" with another account's password is not the
+// one at the desktop.
+TEST(InstallEngineTest, DefaultPrinterIsSetOnlyWhenTheSetupRunsAsTheAccountSignedIn) {
+    const Account cashier{"S-1-5-21-7-1001", "TILL-1\\cashier"};
+    const Account admin{"S-1-5-21-7-500", "TILL-1\\Administrator"};
+    struct Case {
+        std::optional<Account> setupAccount, signedIn;
+        bool checked, deviceWritten;
+    };
+    const Case cases[] = {{cashier, cashier, true, true},
+                          {admin, cashier, true, false},
+                          {admin, cashier, false, false},
+                          {admin, std::nullopt, true, true},
+                          {std::nullopt, cashier, true, true}};
+    for (const Case& c : cases) {
+        Installation installation;
+        installation.services.setupAccount = c.setupAccount;
+        installation.services.signedInAccount = c.signedIn;
+        installation.pages.checked = c.checked;
+        const InstallOutcome outcome = installation.run();
+        const bool otherAccount = c.checked && !c.deviceWritten;
+        EXPECT_EQ(installation.count("RegSetValueExA(Device"), c.deviceWritten ? 1 : 0) << c.checked;
+        EXPECT_EQ(outcome.succeeded, !otherAccount);
+        if (otherAccount)
+            EXPECT_EQ(outcome.failure,
+                      "The printer ZR-103 is installed on the port \"<LPT1:>\", but it was not made the default printer: "
+                      "the setup ran as TILL-1\\Administrator, and TILL-1\\cashier is signed in. To make it the "
+                      "default printer, TILL-1\\cashier opens Devices and Printers in Control Panel, right-clicks "
+                      "ZR-103 and chooses Set as default printer.");
+    }
+}
+
 TEST(InstallEngineTest, UnregisteredDriverIsTheFailureNotItsConsequence) {
     Installation installation;
     installation.services.errors = {{"AddPrinterDriverA", 1797}, {"AddPrinterA", 1797}};
@@ -287,6 +355,20 @@ TEST(InstallEngineTest, UnregisteredDriverIsTheFailureNotItsConsequence) {
     EXPECT_EQ(installation.count("ClosePrinter"), 0);
     EXPECT_EQ(installation.count("Sleep(500)"), 1);
     EXPECT_TRUE(installation.pages.messages.empty());
+}
+
+// The printer can still be added on a driver of the same name that an
+// earlier install registered; the run then says what failed all the same.
+TEST(InstallEngineTest, UnregisteredDriverIsToldEvenWhenThePrinterIsAdded) {
+    Installation installation;
+    installation.services.errors = {{"AddPrinterDriverA", 1797}};
+    const InstallOutcome outcome = installation.run();
+    EXPECT_FALSE(outcome.succeeded);
+    EXPECT_NE(outcome.failure.find("ZR-103 could not be registered. Run the setup again as an administrator. Windows "
+                                   "reported: system error 1797"),
+              std::string::npos)
+        << outcome.failure;
+    EXPECT_EQ(installation.count("RegSetValueExA(Device, ZR-103,winspool,LPT1:)"), 1);
 }
 
 TEST(InstallEngineTest, PrinterNotAddedIsNeitherDefaultNorClosed) {
@@ -310,7 +392,7 @@ TEST(InstallEngineTest, ExistingPrinterOnTheChosenPortWithThisDriverIsLeftAsItIs
     const InstallOutcome outcome = installation.run();
     EXPECT_TRUE(outcome.succeeded) << outcome.failure;
     EXPECT_EQ(installation.between("AddPrinterA(ZR-103, LPT1:)", "progress 80"),
-              (std::vector<std::string>{"OpenPrinterA(ZR-103)", "GetPrinterA", "ClosePrinter"}));
+              (std::vector<std::string>{"OpenPrinterW(ZR-103)", "GetPrinterW", "ClosePrinter"}));
     EXPECT_EQ(installation.count("RegSetValueExA(Device, ZR-103,winspool,LPT1:)"), 1);
     EXPECT_EQ(installation.count("ClosePrinter"), 1);  // AddPrinterA gave no handle to close
 }
@@ -319,9 +401,9 @@ TEST(InstallEngineTest, ExistingPrinterOnTheChosenPortWithThisDriverIsLeftAsItIs
 // that an older driver served: it ends up on the chosen port with this run's
 // driver, keeping everything the shop set.
 TEST(InstallEngineTest, ExistingPrinterMovesToTheChosenPortWithThisDriverKeepingTheRest) {
-    PrinterInfo2 olderDriver = earlierPrinter();
-    olderDriver.driverName = "Generic / Text Only";
-    const std::vector<std::pair<std::string, PrinterInfo2>> cases = {{"COM2:", earlierPrinter()},
+    PrinterInfo2W olderDriver = earlierPrinter();
+    olderDriver.driverName = u"Generic / Text Only";
+    const std::vector<std::pair<std::string, PrinterInfo2W>> cases = {{"COM2:", earlierPrinter()},
                                                                      {"LPT1:", olderDriver}};
     for (const auto& [port, existing] : cases) {
         Installation installation;
@@ -331,11 +413,11 @@ TEST(InstallEngineTest, ExistingPrinterMovesToTheChosenPortWithThisDriverKeeping
         const InstallOutcome outcome = installation.run();
         EXPECT_TRUE(outcome.succeeded) << outcome.failure;
         EXPECT_EQ(installation.between("AddPrinterA(ZR-103, " + port + ")", "progress 80"),
-                  (std::vector<std::string>{"OpenPrinterA(ZR-103)", "GetPrinterA",
-                                            "SetPrinterA(ZR-103, " + port + ", ZR-103)", "ClosePrinter"}));
-        PrinterInfo2 expected = existing;
-        expected.portName = port;
-        expected.driverName = "ZR-103";
+                  (std::vector<std::string>{"OpenPrinterW(ZR-103)", "GetPrinterW",
+                                            "SetPrinterW(ZR-103, " + port + ", ZR-103)", "ClosePrinter"}));
+        PrinterInfo2W expected = existing;
+        expected.portName = std::u16string(port.begin(), port.end());
+        expected.driverName = u"ZR-103";
         ASSERT_EQ(installation.services.printerChanges.size(), 1u);
         EXPECT_EQ(describe(installation.services.printerChanges[0]), describe(expected));
         EXPECT_EQ(installation.count("RegSetValueExA(Device, ZR-103,winspool," + port + ")"), 1);
@@ -343,7 +425,7 @@ TEST(InstallEngineTest, ExistingPrinterMovesToTheChosenPortWithThisDriverKeeping
 }
 
 TEST(InstallEngineTest, ExistingPrinterThatCannotBeChangedIsTheFailure) {
-    for (const std::string step : {"OpenPrinterA", "GetPrinterA", "SetPrinterA"}) {
+    for (const std::string step : {"OpenPrinterW", "GetPrinterW", "SetPrinterW"}) {
         Installation installation;
         installation.services.errors = {{"AddPrinterA", 1802}, {step, 5}};
         installation.services.existingPrinter = earlierPrinter();
@@ -357,7 +439,7 @@ TEST(InstallEngineTest, ExistingPrinterThatCannotBeChangedIsTheFailure) {
         EXPECT_NE(outcome.failure.find("system error 5"), std::string::npos) << step;
         EXPECT_EQ(installation.count("RegOpenKeyExA(HKCU"), 0) << step;
         // A printer that was opened is closed again.
-        EXPECT_EQ(installation.count("ClosePrinter"), step == "OpenPrinterA" ? 0 : 1) << step;
+        EXPECT_EQ(installation.count("ClosePrinter"), step == "OpenPrinterW" ? 0 : 1) << step;
     }
 }
 
@@ -399,6 +481,9 @@ TEST(InstallEngineTest, Arm64WindowsGetsNoPackageAndNothingChanges) {
     EXPECT_EQ(packageArchitecture(true, 0x8664), DriverArchitecture::X64);
     EXPECT_EQ(packageArchitecture(true, std::nullopt), DriverArchitecture::X64);  // no IsWow64Process2
     EXPECT_EQ(packageArchitecture(std::nullopt, std::nullopt), DriverArchitecture::X86);
+    // 32-bit Windows: not under WOW64, whether or not it names its machine.
+    EXPECT_EQ(packageArchitecture(false, std::nullopt), DriverArchitecture::X86);
+    EXPECT_EQ(packageArchitecture(false, 0x14c), DriverArchitecture::X86);
     // A 32-bit program runs under WOW64 on ARM64 Windows too.
     EXPECT_EQ(packageArchitecture(true, 0xAA64), std::nullopt);
 

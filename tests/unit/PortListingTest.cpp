@@ -54,6 +54,10 @@ TEST(PortListing, Lpt1BeforeCom1BeforeFile) {
 TEST(PortListing, LaterMatchReplacesEarlier) {
     EXPECT_EQ(defaultRowOf(10, {{2, "COM1:"}, {9, "COM10:"}}), 9);
     EXPECT_EQ(defaultRowOf(10, {{7, "LPT1:"}, {8, "LPT1"}}), 8);
+    EXPECT_EQ(defaultRowOf(10, {{3, "FILE:"}, {6, "FILE2:"}, {8, "FILEX"}}), 8);
+    // Row 1 is the first row that counts.
+    EXPECT_EQ(defaultRowOf(4, {{1, "COM1:"}}), 1);
+    EXPECT_EQ(defaultRowOf(4, {{1, "FILE:"}}), 1);
 }
 
 TEST(PortListing, NamesMatchOnFourBytesExactly) {

@@ -11,7 +11,7 @@ std::string toUtf8(const std::wstring& text) {
     return result;
 }
 
-std::wstring fromUtf8(const std::string& text) {
+std::wstring wideFromUtf8(const std::string& text) {
     if (text.empty()) return {};
     int size = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
     std::wstring result(static_cast<size_t>(size), L'\0');

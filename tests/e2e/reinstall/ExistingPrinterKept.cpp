@@ -1,0 +1,166 @@
+// A second install on another port, through the wizard's own install run and
+// the real Win32 binding, against Wine's spooler made to refuse a taken
+// printer name with 1802, as Windows does. The printer's texts hold
+// characters no ANSI code page has all of, and its DEVMODE carries driver
+// bytes: afterwards the printer is on the new port and every other field
+// reads back exactly as before. Run from the folder that holds the package.
+#include "install/InstallEngine.h"
+#include "lib/Report.h"
+#include "platform/Win32SpoolerServices.h"
+
+#include <windows.h>
+
+#include <winspool.h>
+
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+constexpr ErrorCode ErrorPrinterAlreadyExists = 1802;
+const wchar_t* const PrinterName = L"ZR-103";
+
+// Windows refuses a taken name; Wine's AddPrinter moves the printer itself.
+class WindowsLikeSpooler : public Win32SpoolerServices {
+public:
+    Result<PrinterHandle> addPrinter(const PrinterInfo2& printer) override {
+        HANDLE existing = nullptr;
+        if (OpenPrinterW(const_cast<wchar_t*>(PrinterName), &existing, nullptr)) {
+            ClosePrinter(existing);
+            return {nullptr, ErrorPrinterAlreadyExists};
+        }
+        return Win32SpoolerServices::addPrinter(printer);
+    }
+    void sleep(std::uint32_t) override {}
+};
+
+class Pages : public InstallInputs, public InstallFeedback {
+public:
+    explicit Pages(std::string port) : port(std::move(port)) {}
+    std::string portName() override { return port; }
+    int portIndex() override { return 1; }
+    int modelIndex() override { return 2; }  // ZR-103
+    bool defaultPrinterChecked() override { return false; }
+    SerialPortSettings serialSettings() override { return {}; }
+    void setProgress(int) override {}
+    void showMessage(const std::string& text) override { std::fprintf(stderr, "message: %s\n", text.c_str()); }
+
+private:
+    std::string port;
+};
+
+InstallOutcome install(const std::string& port) {
+    WindowsLikeSpooler spooler;
+    Pages pages(port);
+    return InstallEngine(spooler, pages, pages).run(DriverArchitecture::X86);
+}
+
+// PRINTER_INFO_2W with its texts in one buffer, as GetPrinterW gives it.
+std::vector<BYTE> readPrinter() {
+    std::vector<BYTE> buffer;
+    HANDLE printer = nullptr;
+    if (!OpenPrinterW(const_cast<wchar_t*>(PrinterName), &printer, nullptr)) return buffer;
+    DWORD needed = 0;
+    GetPrinterW(printer, 2, nullptr, 0, &needed);
+    buffer.resize(needed);
+    if (needed == 0 || !GetPrinterW(printer, 2, buffer.data(), needed, &needed)) buffer.clear();
+    ClosePrinter(printer);
+    return buffer;
+}
+
+const PRINTER_INFO_2W& record(const std::vector<BYTE>& buffer) {
+    return *reinterpret_cast<const PRINTER_INFO_2W*>(buffer.data());
+}
+
+// The shop's own settings on the installed printer.
+bool customise() {
+    std::vector<BYTE> devMode(sizeof(DEVMODEW) + 8, 0);
+    auto* mode = reinterpret_cast<DEVMODEW*>(devMode.data());
+    lstrcpynW(mode->dmDeviceName, PrinterName, CCHDEVICENAME);
+    mode->dmSpecVersion = DM_SPECVERSION;
+    mode->dmSize = sizeof(DEVMODEW);
+    mode->dmDriverExtra = 8;
+    mode->dmFields = DM_ORIENTATION;
+    mode->dmOrientation = DMORIENT_LANDSCAPE;
+    for (int i = 0; i < 8; ++i) devMode[sizeof(DEVMODEW) + i] = static_cast<BYTE>(0xB0 + i);
+
+    std::vector<BYTE> buffer = readPrinter();
+    if (buffer.empty()) return false;
+    PRINTER_INFO_2W info = record(buffer);
+    wchar_t share[] = L"Kasa\u0141";
+    wchar_t comment[] = L"\u6536\u94f6\u53f0 receipt \u20ac";
+    wchar_t location[] = L"Kasa 1 \u0141\u00f3d\u017a";
+    info.pShareName = share;
+    info.pComment = comment;
+    info.pLocation = location;
+    info.pDevMode = mode;
+    info.pSecurityDescriptor = nullptr;
+    HANDLE printer = nullptr;
+    PRINTER_DEFAULTSW access = {nullptr, nullptr, PRINTER_ALL_ACCESS};
+    if (!OpenPrinterW(const_cast<wchar_t*>(PrinterName), &printer, &access)) return false;
+    const bool set = SetPrinterW(printer, 2, reinterpret_cast<BYTE*>(&info), 0);
+    ClosePrinter(printer);
+    return set;
+}
+
+std::wstring text(const wchar_t* value) {
+    return value ? value : L"(none)";
+}
+
+// The device name up to its zero, then every byte after the name's field:
+// Wine fills the field's unused tail of its reply with whatever its buffer
+// held before.
+std::wstring devModeContent(const DEVMODEW* mode) {
+    if (!mode) return L"(none)";
+    const auto* bytes = reinterpret_cast<const BYTE*>(mode);
+    std::wstring content = text(mode->dmDeviceName);
+    for (size_t i = sizeof mode->dmDeviceName; i < size_t{mode->dmSize} + mode->dmDriverExtra; ++i)
+        content += L" " + std::to_wstring(bytes[i]);
+    return content;
+}
+
+void compare(Report& report, const PRINTER_INFO_2W& before, const PRINTER_INFO_2W& after) {
+    const std::pair<const char*, std::pair<const wchar_t*, const wchar_t*>> texts[] = {
+        {"printer name", {before.pPrinterName, after.pPrinterName}},
+        {"share name", {before.pShareName, after.pShareName}},
+        {"driver", {before.pDriverName, after.pDriverName}},
+        {"comment", {before.pComment, after.pComment}},
+        {"location", {before.pLocation, after.pLocation}},
+        {"separator page", {before.pSepFile, after.pSepFile}},
+        {"print processor", {before.pPrintProcessor, after.pPrintProcessor}},
+        {"data type", {before.pDatatype, after.pDatatype}},
+        {"parameters", {before.pParameters, after.pParameters}}};
+    for (const auto& [what, values] : texts)
+        report.checkEqual(std::string("the printer keeps its ") + what, text(values.first), text(values.second));
+    const std::pair<const char*, std::pair<DWORD, DWORD>> numbers[] = {
+        {"attributes", {before.Attributes, after.Attributes}},
+        {"priority", {before.Priority, after.Priority}},
+        {"default priority", {before.DefaultPriority, after.DefaultPriority}},
+        {"start time", {before.StartTime, after.StartTime}},
+        {"until time", {before.UntilTime, after.UntilTime}}};
+    for (const auto& [what, values] : numbers)
+        report.checkEqual(std::string("the printer keeps its ") + what, values.first, values.second);
+    report.setUp(before.pDevMode && before.pDevMode->dmDriverExtra == 8, "the shop's DEVMODE with driver bytes");
+    report.checkEqual("the printer keeps its DEVMODE and its driver's bytes", devModeContent(before.pDevMode),
+                      devModeContent(after.pDevMode));
+}
+
+}  // namespace
+
+int wmain() {
+    Report report("existing-printer-kept");
+    const InstallOutcome first = install("LPT1:");
+    if (!report.setUp(first.succeeded, "the first install", first.failure) ||
+        !report.setUp(customise(), "the shop's settings on the printer", std::to_string(GetLastError())))
+        return 1;
+    const std::vector<BYTE> before = readPrinter();
+
+    const InstallOutcome second = install("COM2:");
+    report.check(second.succeeded, "the second install, answered 1802, succeeds", second.failure);
+    const std::vector<BYTE> after = readPrinter();
+    if (report.setUp(!before.empty() && !after.empty(), "the printer read back")) {
+        report.checkEqual("the printer is on the chosen port", L"COM2:", record(after).pPortName);
+        compare(report, record(before), record(after));
+    }
+    return report.failures() == 0 ? 0 : 1;
+}
