@@ -331,12 +331,13 @@ TEST(InstallEngineTest, DefaultPrinterIsSetOnlyWhenTheSetupRunsAsTheAccountSigne
         const bool otherAccount = c.checked && !c.deviceWritten;
         EXPECT_EQ(installation.count("RegSetValueExA(Device"), c.deviceWritten ? 1 : 0) << c.checked;
         EXPECT_EQ(outcome.succeeded, !otherAccount);
-        if (otherAccount)
+        if (otherAccount) {
             EXPECT_EQ(outcome.failure,
                       "The printer ZR-103 is installed on the port \"<LPT1:>\", but it was not made the default printer: "
                       "the setup ran as TILL-1\\Administrator, and TILL-1\\cashier is signed in. To make it the "
                       "default printer, TILL-1\\cashier opens Devices and Printers in Control Panel, right-clicks "
                       "ZR-103 and chooses Set as default printer.");
+        }
     }
 }
 
