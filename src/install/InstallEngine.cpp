@@ -94,8 +94,8 @@ std::vector<std::string> missingSources(SpoolerServices& services, const Archite
 // file the source's attributes: a package on a CD would leave read-only files
 // in the shared driver folder that stop every later install, this model's or
 // another's. Clearing is a best effort: where it fails before a copy, the
-// copy tells what is wrong; a file left read-only after one is cleared again
-// before the next install copies over it.
+// copy tells what is wrong; a file left read-only after a copy is cleared
+// again before the next install copies over it.
 void clearAttributes(SpoolerServices& services, const std::string& path, std::uint32_t unwanted) {
     const std::optional<std::uint32_t> attributes = services.fileAttributes(path);
     if (attributes && (*attributes & unwanted) != 0) services.setFileAttributes(path, *attributes & ~unwanted);
@@ -189,11 +189,11 @@ ErrorCode updateExistingPrinter(SpoolerServices& services, const PrinterInfo2& w
     return error;
 }
 
-std::string notMadeDefault(const std::string& printerName, const std::string& portName, const Account& setupAccount,
-                           const Account& signedIn) {
+std::string notMadeDefault(const std::string& printerName, const std::string& portName, const std::string& setupAccount,
+                           const std::string& signedIn) {
     return "The printer " + printerName + " is installed on the port \"" + portName +
-           "\", but it was not made the default printer: the setup ran as " + setupAccount.name + ", and " +
-           signedIn.name + " is signed in. To make it the default printer, " + signedIn.name +
+           "\", but it was not made the default printer: the setup ran as " + setupAccount + ", and " + signedIn +
+           " is signed in. To make it the default printer, " + signedIn +
            " opens Devices and Printers in Control Panel, right-clicks " + printerName +
            " and chooses Set as default printer.";
 }
@@ -205,11 +205,12 @@ std::string notMadeDefault(const std::string& printerName, const std::string& po
 // taken to be it.
 std::string defaultPrinterRefusal(SpoolerServices& services, const std::string& printerName,
                                   const std::string& portName) {
-    const std::optional<Account> signedIn = services.desktopAccount();
+    const std::optional<std::string> signedIn = services.desktopAccount();
     if (!signedIn) return {};
-    const std::optional<Account> setupAccount = services.processAccount();
-    if (!setupAccount || setupAccount->sid == signedIn->sid) return {};
-    return notMadeDefault(printerName, services.ansiToUtf8(portName), *setupAccount, *signedIn);
+    const std::optional<std::string> setupAccount = services.processAccount();
+    if (!setupAccount || *setupAccount == *signedIn) return {};
+    return notMadeDefault(printerName, services.ansiToUtf8(portName), services.accountName(*setupAccount),
+                          services.accountName(*signedIn));
 }
 
 // Later failures of a run are usually consequences of the first, so only

@@ -8,42 +8,41 @@
 
 namespace {
 
-std::optional<std::string> sidText(PSID sid) {
+std::optional<std::string> userOfToken(HANDLE token) {
+    DWORD size = 0;
+    GetTokenInformation(token, TokenUser, nullptr, 0, &size);
+    std::vector<BYTE> buffer(size);
+    if (size == 0 || !GetTokenInformation(token, TokenUser, buffer.data(), size, &size)) return std::nullopt;
     char* text = nullptr;
-    if (!ConvertSidToStringSidA(sid, &text)) return std::nullopt;
-    std::string copy = text;
+    if (!ConvertSidToStringSidA(reinterpret_cast<const TOKEN_USER*>(buffer.data())->User.Sid, &text))
+        return std::nullopt;
+    std::string sid = text;
     LocalFree(text);
-    return copy;
+    return sid;
 }
 
-// "DOMAIN\user"; a deleted account or an unreachable domain has no name.
-std::optional<std::string> accountName(PSID sid) {
+}  // namespace
+
+std::optional<std::string> accountOfProcess(HANDLE process) {
+    HANDLE token = nullptr;
+    if (!OpenProcessToken(process, TOKEN_QUERY, &token)) return std::nullopt;
+    std::optional<std::string> sid = userOfToken(token);
+    CloseHandle(token);
+    return sid;
+}
+
+// Only asked when a message needs it: a domain account's name may take the
+// network to look up.
+std::string accountName(const std::string& sid) {
+    PSID binary = nullptr;
+    if (!ConvertStringSidToSidA(sid.c_str(), &binary)) return sid;
     wchar_t name[256];
     wchar_t domain[256];
     DWORD nameLength = 256;
     DWORD domainLength = 256;
     SID_NAME_USE use;
-    if (!LookupAccountSidW(nullptr, sid, name, &nameLength, domain, &domainLength, &use)) return std::nullopt;
+    const bool found = LookupAccountSidW(nullptr, binary, name, &nameLength, domain, &domainLength, &use);
+    LocalFree(binary);
+    if (!found) return sid;
     return toUtf8(std::wstring_view(domain, domainLength)) + "\\" + toUtf8(std::wstring_view(name, nameLength));
-}
-
-std::optional<Account> accountOfToken(HANDLE token) {
-    DWORD size = 0;
-    GetTokenInformation(token, TokenUser, nullptr, 0, &size);
-    std::vector<BYTE> buffer(size);
-    if (size == 0 || !GetTokenInformation(token, TokenUser, buffer.data(), size, &size)) return std::nullopt;
-    PSID sid = reinterpret_cast<const TOKEN_USER*>(buffer.data())->User.Sid;
-    std::optional<std::string> id = sidText(sid);
-    if (!id) return std::nullopt;
-    return Account{*id, accountName(sid).value_or(*id)};
-}
-
-}  // namespace
-
-std::optional<Account> accountOfProcess(HANDLE process) {
-    HANDLE token = nullptr;
-    if (!OpenProcessToken(process, TOKEN_QUERY, &token)) return std::nullopt;
-    std::optional<Account> account = accountOfToken(token);
-    CloseHandle(token);
-    return account;
 }

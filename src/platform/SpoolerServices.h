@@ -1,8 +1,8 @@
 #pragma once
 
 // The one door from the wizard's logic to the operating system: the print
-// spooler, the registry, files, the version query, WOW64, the pause and the
-// debugger output. Plain C++ types only, so that the portable core and its
+// spooler, the registry, files, the version query, WOW64, the accounts, the
+// pause and the debugger output. Plain C++ types only, so that the portable core and its
 // tests never need <windows.h>. Records mirror the published Windows
 // structures, keeping just the fields the wizard uses; an absent optional
 // stands for a null pointer in the published record.
@@ -88,14 +88,6 @@ constexpr std::uint32_t System = 0x4;
 constexpr std::uint32_t Directory = 0x10;
 }  // namespace FileAttribute
 
-// A user account: its SID in text form ("S-1-5-21-..."), which identifies
-// it, and "DOMAIN\user" in UTF-8 for messages (the SID when the name cannot
-// be looked up).
-struct Account {
-    std::string sid;
-    std::string name;
-};
-
 // The three numbers of OSVERSIONINFO(EX)A that the wizard reads.
 struct OsVersion {
     std::uint32_t platformId = 0;
@@ -172,10 +164,14 @@ public:
     virtual std::optional<std::uint16_t> nativeMachine() = 0;
 
     // The account this process runs as (its token's user), and the account
-    // signed in at the desktop (the user of the shell window's process).
-    // nullopt when it cannot be told: no shell window, or a call failing.
-    virtual std::optional<Account> processAccount() = 0;
-    virtual std::optional<Account> desktopAccount() = 0;
+    // signed in at the desktop (the user of the shell window's process), as
+    // SIDs in text form ("S-1-5-21-..."). nullopt when it cannot be told: no
+    // shell window, or a call failing.
+    virtual std::optional<std::string> processAccount() = 0;
+    virtual std::optional<std::string> desktopAccount() = 0;
+    // LookupAccountSidW: "DOMAIN\user" in UTF-8, or the SID itself when the
+    // account has no name to be found (deleted, or its domain unreachable).
+    virtual std::string accountName(const std::string& sid) = 0;
 
     virtual void sleep(std::uint32_t milliseconds) = 0;
     virtual void outputDebugString(const std::string& text) = 0;

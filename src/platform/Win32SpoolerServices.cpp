@@ -5,6 +5,7 @@
 #include "platform/SystemProcedure.h"
 #include "platform/TextConversion.h"
 
+#include <cwchar>
 #include <type_traits>
 #include <vector>
 
@@ -31,13 +32,18 @@ std::optional<std::string> textOrNull(const char* text) {
     return std::string(text);
 }
 
+// Unit by unit: the spooler's buffer holds wchar_t, not char16_t.
+std::u16string utf16(const wchar_t* text, std::size_t length) {
+    return std::u16string(text, text + length);
+}
+
 std::optional<std::u16string> textOrNull(const wchar_t* text) {
     if (text == nullptr) return std::nullopt;
-    return std::u16string(reinterpret_cast<const char16_t*>(text));
+    return utf16(text, wcslen(text));
 }
 
 std::u16string textOrEmpty(const wchar_t* text) {
-    return text ? std::u16string(reinterpret_cast<const char16_t*>(text)) : std::u16string();
+    return textOrNull(text).value_or(std::u16string());
 }
 
 // The spooler's form of the record (PRINTER_INFO_2A or W); its pointers
@@ -281,21 +287,25 @@ std::optional<std::uint16_t> Win32SpoolerServices::nativeMachine() {
     return nativeMachine;
 }
 
-std::optional<Account> Win32SpoolerServices::processAccount() {
+std::optional<std::string> Win32SpoolerServices::processAccount() {
     return accountOfProcess(GetCurrentProcess());
 }
 
 // The shell's window belongs to the desktop of the user who signed in, even
 // when this process was started with another account's rights.
-std::optional<Account> Win32SpoolerServices::desktopAccount() {
+std::optional<std::string> Win32SpoolerServices::desktopAccount() {
     HWND shell = GetShellWindow();
     DWORD processId = 0;
     if (!shell || !GetWindowThreadProcessId(shell, &processId) || processId == 0) return std::nullopt;
     HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
     if (!process) return std::nullopt;
-    std::optional<Account> account = accountOfProcess(process);
+    std::optional<std::string> account = accountOfProcess(process);
     CloseHandle(process);
     return account;
+}
+
+std::string Win32SpoolerServices::accountName(const std::string& sid) {
+    return ::accountName(sid);
 }
 
 void Win32SpoolerServices::sleep(std::uint32_t milliseconds) {
@@ -325,5 +335,5 @@ std::string Win32SpoolerServices::ansiToUtf8(const std::string& text) {
 
 std::u16string Win32SpoolerServices::ansiToUtf16(const std::string& text) {
     const WideText wide = fromAnsi(text);
-    return std::u16string(reinterpret_cast<const char16_t*>(wide.c_str()), wide.view().size());
+    return utf16(wide.c_str(), wide.view().size());
 }

@@ -35,8 +35,9 @@ public:
     std::optional<OsVersion> versionEx(std::uint32_t recordSize) override;
     std::optional<bool> isWow64Process() override;
     std::optional<std::uint16_t> nativeMachine() override;
-    std::optional<Account> processAccount() override;
-    std::optional<Account> desktopAccount() override;
+    std::optional<std::string> processAccount() override;
+    std::optional<std::string> desktopAccount() override;
+    std::string accountName(const std::string& sid) override;
     void sleep(std::uint32_t milliseconds) override;
     void outputDebugString(const std::string& text) override;
     std::string errorText(ErrorCode error) override;

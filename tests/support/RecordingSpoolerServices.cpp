@@ -8,6 +8,7 @@ PrinterHandle const RecordedPrinter = reinterpret_cast<PrinterHandle>(0x1000);
 PrinterHandle const OpenedPrinter = reinterpret_cast<PrinterHandle>(0x3000);
 RegistryKey const RecordedKey = reinterpret_cast<RegistryKey>(0x2000);
 
+constexpr ErrorCode ErrorAccessDenied = 5;
 constexpr ErrorCode ErrorInvalidHandle = 6;
 constexpr std::uint32_t Archive = 0x20;
 
@@ -117,11 +118,20 @@ void RecordingSpoolerServices::regCloseKey(RegistryKey key) {
 }
 
 ErrorCode RecordingSpoolerServices::copyFile(const std::string& source, const std::string& destination) {
-    return record("CopyFileA(" + source + ", " + destination + ")");
+    const ErrorCode error = record("CopyFileA(" + source + ", " + destination + ")");
+    if (error != NoError) return error;
+    if (attributesOf(destination) & (FileAttribute::ReadOnly | FileAttribute::Hidden)) return ErrorAccessDenied;
+    attributes[destination] = attributesOf(source);
+    missingFiles.erase(destination);
+    return NoError;
 }
 
 std::optional<std::uint32_t> RecordingSpoolerServices::fileAttributes(const std::string& path) {
     if (record("GetFileAttributesA(" + path + ")") != NoError || missingFiles.count(path) != 0) return std::nullopt;
+    return attributesOf(path);
+}
+
+std::uint32_t RecordingSpoolerServices::attributesOf(const std::string& path) const {
     const auto scripted = attributes.find(path);
     return scripted == attributes.end() ? Archive : scripted->second;
 }
@@ -129,7 +139,9 @@ std::optional<std::uint32_t> RecordingSpoolerServices::fileAttributes(const std:
 ErrorCode RecordingSpoolerServices::setFileAttributes(const std::string& path, std::uint32_t value) {
     char hex[12];
     std::snprintf(hex, sizeof hex, "0x%x", static_cast<unsigned>(value));
-    return record("SetFileAttributesA(" + path + ", " + hex + ")");
+    const ErrorCode error = record("SetFileAttributesA(" + path + ", " + hex + ")");
+    if (error == NoError) attributes[path] = value;
+    return error;
 }
 
 std::string RecordingSpoolerServices::currentDirectory() {
@@ -154,14 +166,20 @@ std::optional<std::uint16_t> RecordingSpoolerServices::nativeMachine() {
     return machine;
 }
 
-std::optional<Account> RecordingSpoolerServices::processAccount() {
+std::optional<std::string> RecordingSpoolerServices::processAccount() {
     record("GetTokenInformation(process)");
     return setupAccount;
 }
 
-std::optional<Account> RecordingSpoolerServices::desktopAccount() {
+std::optional<std::string> RecordingSpoolerServices::desktopAccount() {
     record("GetTokenInformation(shell)");
     return signedInAccount;
+}
+
+std::string RecordingSpoolerServices::accountName(const std::string& sid) {
+    record("LookupAccountSidW(" + sid + ")");
+    const auto name = accountNames.find(sid);
+    return name == accountNames.end() ? sid : name->second;
 }
 
 void RecordingSpoolerServices::sleep(std::uint32_t milliseconds) {

@@ -22,15 +22,20 @@ public:
     std::optional<bool> wow64;                          // nullopt: IsWow64Process does not exist
     std::optional<std::uint16_t> machine;               // nullopt: IsWow64Process2 does not exist
     std::set<std::string> missingFiles;                 // every other path exists
-    std::map<std::string, std::uint32_t> attributes;    // of an existing path; absent: FILE_ATTRIBUTE_ARCHIVE
+    // Of an existing path; absent: FILE_ATTRIBUTE_ARCHIVE. As on Windows, a
+    // copy refuses a read-only or hidden destination and gives the new file
+    // the source's attributes, and SetFileAttributesA changes them.
+    std::map<std::string, std::uint32_t> attributes;
     std::string startFolder = "C:\\setup";
     // A call fails with the error of the first key that begins its text,
     // e.g. {"AddPrinterA", 1802} or {"CopyFileA(x64\\ZRC.DLL", 5}.
     std::map<std::string, ErrorCode> errors;
     // What GetPrinterW reads from any opened printer.
     PrinterInfo2W existingPrinter;
-    std::optional<Account> setupAccount = Account{"S-1-5-21-7-1001", "TILL-1\\cashier"};
-    std::optional<Account> signedInAccount;  // nullopt: the desktop's account cannot be told
+    std::optional<std::string> setupAccount = "S-1-5-21-7-1001";
+    std::optional<std::string> signedInAccount;  // nullopt: the desktop's account cannot be told
+    std::map<std::string, std::string> accountNames = {{"S-1-5-21-7-1001", "TILL-1\\cashier"},
+                                                       {"S-1-5-21-7-500", "TILL-1\\Administrator"}};
 
     // The record.
     std::vector<std::string> calls;
@@ -59,8 +64,9 @@ public:
     std::optional<OsVersion> versionEx(std::uint32_t recordSize) override;
     std::optional<bool> isWow64Process() override;
     std::optional<std::uint16_t> nativeMachine() override;
-    std::optional<Account> processAccount() override;
-    std::optional<Account> desktopAccount() override;
+    std::optional<std::string> processAccount() override;
+    std::optional<std::string> desktopAccount() override;
+    std::string accountName(const std::string& sid) override;
     void sleep(std::uint32_t milliseconds) override;
     void outputDebugString(const std::string& text) override;
     std::string errorText(ErrorCode error) override;
@@ -73,6 +79,7 @@ private:
     // out, or one already closed, is refused.
     ErrorCode recordWithHandle(const std::string& call, const void* handle);
     void* handOut(const void* handle);
+    std::uint32_t attributesOf(const std::string& path) const;
 
     std::set<const void*> openHandles;
 };

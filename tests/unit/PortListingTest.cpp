@@ -49,15 +49,14 @@ TEST(PortListing, Lpt1BeforeCom1BeforeFile) {
     EXPECT_EQ(defaultRowOf(6, {{2, "COM1:"}, {4, "FILE:"}}), 2);
     EXPECT_EQ(defaultRowOf(6, {{4, "FILE:"}}), 4);
     EXPECT_EQ(defaultRowOf(6, {{0, "FILE:"}}), -1);
+    EXPECT_EQ(defaultRowOf(6, {{1, "COM1:"}}), 1) << "row 1 is the first that counts";
+    EXPECT_EQ(defaultRowOf(6, {{1, "FILE:"}}), 1);
 }
 
 TEST(PortListing, LaterMatchReplacesEarlier) {
     EXPECT_EQ(defaultRowOf(10, {{2, "COM1:"}, {9, "COM10:"}}), 9);
     EXPECT_EQ(defaultRowOf(10, {{7, "LPT1:"}, {8, "LPT1"}}), 8);
     EXPECT_EQ(defaultRowOf(10, {{3, "FILE:"}, {6, "FILE2:"}, {8, "FILEX"}}), 8);
-    // Row 1 is the first row that counts.
-    EXPECT_EQ(defaultRowOf(4, {{1, "COM1:"}}), 1);
-    EXPECT_EQ(defaultRowOf(4, {{1, "FILE:"}}), 1);
 }
 
 TEST(PortListing, NamesMatchOnFourBytesExactly) {
