@@ -74,6 +74,15 @@ stop_xvfb() {
   fi
 }
 
+# screenshot FILE: the display, cropped to the windows on it (the empty
+# desktop around them is cut away, which keeps the pictures small).
+screenshot() {
+  local desktop
+  import -window root -display "$DISPLAY" "$1" &&
+    desktop=$(convert "$1" -format '%[pixel:p{1023,767}]' info:) &&
+    convert "$1" -bordercolor "$desktop" -border 1 -trim +repage "$1"
+}
+
 # Writes a .reg file in UTF-16, the form regedit reads whatever the locale,
 # from the UTF-8 lines given on standard input.
 import_registry() {
