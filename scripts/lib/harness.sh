@@ -31,8 +31,9 @@ build_windows() {
     cmake --build "$build/windows" -j "$(nproc)"
 }
 
+# The native build also runs, through its CTest, the tests of the other builds.
 build_native() {
-  cmake -S "$root" -B "$build/native" >/dev/null &&
+  cmake -S "$root" -B "$build/native" -DBRIVANE_BUILD_ROOT="$build" >/dev/null &&
     cmake --build "$build/native" -j "$(nproc)"
 }
 
