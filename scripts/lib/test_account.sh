@@ -5,19 +5,14 @@
 # developer's own account is ordinary already and runs Wine itself.
 test_account=brivane-test
 
-# as_tester COMMAND [ARG...]: COMMAND as the test account when run as root,
-# else as it is. The environment (WINEPREFIX, DISPLAY, ...) goes along.
-as_tester() {
-  if [ "$(id -u)" -eq 0 ]; then
-    runuser -u "$test_account" -- "$@"
-  else
-    "$@"
-  fi
-}
-
-# tester_folder DIR: DIR made if need be, and the test account's when run as
-# root; Wine makes a prefix only in a folder of its own user.
-tester_folder() {
+# become_tester FOLDER COMMAND [ARG...]: run as root, gives FOLDER (made if
+# need be) to the test account and goes on as COMMAND run by that account,
+# with this environment; otherwise returns. Wine makes a prefix only in a
+# folder of its own user, and the files a test leaves are then its user's.
+become_tester() {
+  [ "$(id -u)" -eq 0 ] || return 0
   mkdir -p "$1"
-  if [ "$(id -u)" -eq 0 ]; then chown "$test_account:" "$1"; fi
+  chown "$test_account:" "$1"
+  shift
+  exec runuser -u "$test_account" -- "$@"
 }
