@@ -6,6 +6,9 @@
 
 build="${BUILD_DIR:-$root/build}"
 
+# shellcheck source=scripts/lib/test_account.sh
+source "$root/scripts/lib/test_account.sh"
+
 export WINEDEBUG=-all
 # A fresh prefix would offer to download Wine's .NET and HTML engines in a
 # dialog nobody can answer under Xvfb; the wizard needs neither.
@@ -19,7 +22,8 @@ ensure_tools() {
       return
     fi
   done
-  [ -f /usr/include/gtest/gtest.h ] || "$root/scripts/setup"
+  [ -f /usr/include/gtest/gtest.h ] || { "$root/scripts/setup"; return; }
+  [ "$(id -u)" -ne 0 ] || id "$test_account" >/dev/null 2>&1 || "$root/scripts/setup"
 }
 
 build_windows() {
@@ -27,8 +31,9 @@ build_windows() {
     cmake --build "$build/windows" -j "$(nproc)"
 }
 
+# The native build also runs, through its CTest, the tests of the other builds.
 build_native() {
-  cmake -S "$root" -B "$build/native" >/dev/null &&
+  cmake -S "$root" -B "$build/native" -DBRIVANE_BUILD_ROOT="$build" >/dev/null &&
     cmake --build "$build/native" -j "$(nproc)"
 }
 
@@ -40,23 +45,26 @@ make_demo_package() {
   fi
 }
 
-# Starts Xvfb on the first free display and exports DISPLAY; stop_xvfb ends it.
+# Starts Xvfb on a free display and exports DISPLAY; stop_xvfb ends it. Xvfb
+# picks the display itself and names it once it takes connections, so tests
+# that start their own side by side never reach for the same one.
 xvfb_pid=""
 start_xvfb() {
-  local n=90
-  while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
-  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  local named tries=0
+  named=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$named" >/dev/null 2>&1 &
   xvfb_pid=$!
-  export DISPLAY=":$n"
-  local tries=0
-  until [ -e "/tmp/.X11-unix/X$n" ]; do
+  until [ -s "$named" ]; do
     tries=$((tries + 1))
-    if [ $tries -gt 100 ] || ! kill -0 "$xvfb_pid" 2>/dev/null; then
-      echo "Xvfb did not start on :$n" >&2
+    if [ $tries -gt 200 ] || ! kill -0 "$xvfb_pid" 2>/dev/null; then
+      echo "Xvfb did not start" >&2
+      rm -f "$named"
       return 1
     fi
-    sleep 0.1
+    sleep 0.05
   done
+  export DISPLAY=":$(head -n 1 "$named")"
+  rm -f "$named"
 }
 
 stop_xvfb() {
@@ -65,6 +73,15 @@ stop_xvfb() {
     wait "$xvfb_pid" 2>/dev/null || true
     xvfb_pid=""
   fi
+}
+
+# screenshot FILE: the display, cropped to the windows on it (the empty
+# desktop around them is cut away, which keeps the pictures small).
+screenshot() {
+  local desktop
+  import -window root -display "$DISPLAY" "$1" &&
+    desktop=$(convert "$1" -format '%[pixel:p{1023,767}]' info:) &&
+    convert "$1" -bordercolor "$desktop" -border 1 -trim +repage "$1"
 }
 
 # Writes a .reg file in UTF-16, the form regedit reads whatever the locale,

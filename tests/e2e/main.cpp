@@ -14,7 +14,8 @@ namespace {
 int usage() {
     std::fprintf(stderr,
                  "usage: driver --list\n"
-                 "       driver [--shots] <scenario> <path-to-BrivaneSetup.exe> [working-directory]\n");
+                 "       driver [--shots] <scenario> <path-to-BrivaneSetup.exe> [working-directory]\n"
+                 "       (--shots: a screenshot of each page a scenario shows and at each failed check)\n");
     return 2;
 }
 
@@ -44,6 +45,7 @@ int wmain(int argc, wchar_t** argv) {
 
     Report report(name);
     Screenshots screenshots(shots);
+    report.onFailure([&] { screenshots.take("failure-" + std::to_string(report.failures())); });
     ScenarioContext context{report, exePath, workDir, screenshots};
     scenario->run(context);
     if (report.checks() == 0) report.check(false, "the scenario checks something", "it ended before its first check");

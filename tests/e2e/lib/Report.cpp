@@ -17,6 +17,7 @@ bool Report::check(bool ok, const std::string& what, const std::string& detail) 
     }
     // The script may be waiting on this line while the wizard still runs.
     std::fflush(stdout);
+    if (!ok && onFailure_) onFailure_();
     return ok;
 }
 

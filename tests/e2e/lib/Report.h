@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 // Prints one line per check, "PASS <scenario>: <check>" or
@@ -19,8 +20,13 @@ public:
     int checks() const { return checks_; }
     int failures() const { return failures_; }
 
+    // Called after each failed check is printed, while the windows are as
+    // the failure found them (the driver takes a screenshot there).
+    void onFailure(std::function<void()> action) { onFailure_ = std::move(action); }
+
 private:
     std::string scenario_;
+    std::function<void()> onFailure_;
     int checks_ = 0;
     int failures_ = 0;
 };
