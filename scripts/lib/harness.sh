@@ -33,7 +33,9 @@ build_windows() {
 
 # The native build also runs, through its CTest, the tests of the other builds.
 build_native() {
-  cmake -S "$root" -B "$build/native" -DBRIVANE_BUILD_ROOT="$build" >/dev/null &&
+  # Unoptimised: it compiles in two thirds of the time, and the unit tests
+  # take well under a second either way.
+  cmake -S "$root" -B "$build/native" -DBRIVANE_BUILD_ROOT="$build" -DCMAKE_BUILD_TYPE=None >/dev/null &&
     cmake --build "$build/native" -j "$(nproc)"
 }
 
