@@ -76,8 +76,15 @@ void writeReport(const std::string& report) {
     if (complete) MoveFileExW(partial.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING);
 }
 
+// Now and then the first enumeration in this new thread finds none of the
+// pages that the driver has already found; a look a moment later does.
 DWORD WINAPI probe(LPVOID) {
-    writeReport(describePages());
+    std::string report = describePages();
+    for (int attempt = 0; attempt < 20 && report.empty(); ++attempt) {
+        Sleep(100);
+        report = describePages();
+    }
+    writeReport(report);
     return 0;
 }
 
