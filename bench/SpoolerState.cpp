@@ -8,8 +8,7 @@ namespace {
 template <typename Set>
 Set missingFrom(const Set& before, const Set& after) {
     Set added;
-    std::set_difference(after.begin(), after.end(), before.begin(), before.end(),
-                        std::inserter(added, added.end()));
+    std::set_difference(after.begin(), after.end(), before.begin(), before.end(), std::inserter(added, added.end()));
     return added;
 }
 

@@ -95,9 +95,9 @@ Result<PrinterInfo2W> RecordingSpoolerServices::getPrinter(PrinterHandle printer
 
 ErrorCode RecordingSpoolerServices::setPrinter(PrinterHandle printer, const PrinterInfo2W& info) {
     printerChanges.push_back(info);
-    return recordWithHandle(
-        "SetPrinterW(" + logText(info.printerName) + ", " + logText(info.portName) + ", " + logText(info.driverName) + ")",
-        printer);
+    return recordWithHandle("SetPrinterW(" + logText(info.printerName) + ", " + logText(info.portName) + ", " +
+                                logText(info.driverName) + ")",
+                            printer);
 }
 
 void RecordingSpoolerServices::closePrinter(PrinterHandle printer) {
@@ -109,7 +109,8 @@ Result<RegistryKey> RecordingSpoolerServices::regOpenKeyForSetValue(RegistryRoot
     return {error == NoError ? handOut(RecordedKey) : nullptr, error};
 }
 
-ErrorCode RecordingSpoolerServices::regSetStringValue(RegistryKey key, const std::string& name, const std::string& text) {
+ErrorCode RecordingSpoolerServices::regSetStringValue(RegistryKey key, const std::string& name,
+                                                      const std::string& text) {
     return recordWithHandle("RegSetValueExA(" + name + ", " + text + ")", key);
 }
 

@@ -1,6 +1,6 @@
+#include "RecordingSpoolerServices.h"
 #include "app/CompletionMessage.h"
 #include "install/InstallEngine.h"
-#include "RecordingSpoolerServices.h"
 
 #include <gtest/gtest.h>
 
@@ -96,11 +96,12 @@ std::vector<std::string> expectedRun(const std::string& folder, const std::strin
                                    "GetFileAttributesA(" + destination + ")"});
         if (!progress.empty()) calls.push_back(progress);
     }
-    calls.insert(calls.end(), {"AddPrinterDriverA(ZR-103, " + environment + ")", "progress 70",
-                               "AddPrinterA(ZR-103, LPT1:)", "progress 80", "read defaultPrinterChecked",
-                               "GetTokenInformation(shell)", "RegOpenKeyExA(HKCU, Software\\Microsoft\\Windows NT\\CurrentVersion\\Windows)",
-                               "RegSetValueExA(Device, ZR-103,winspool,LPT1:)", "RegCloseKey", "progress 90",
-                               "progress 95", "ClosePrinter", "Sleep(500)", "progress 100"});
+    calls.insert(calls.end(),
+                 {"AddPrinterDriverA(ZR-103, " + environment + ")", "progress 70", "AddPrinterA(ZR-103, LPT1:)",
+                  "progress 80", "read defaultPrinterChecked", "GetTokenInformation(shell)",
+                  "RegOpenKeyExA(HKCU, Software\\Microsoft\\Windows NT\\CurrentVersion\\Windows)",
+                  "RegSetValueExA(Device, ZR-103,winspool,LPT1:)", "RegCloseKey", "progress 90", "progress 95",
+                  "ClosePrinter", "Sleep(500)", "progress 100"});
     return calls;
 }
 
@@ -111,7 +112,8 @@ std::string shown(const std::string& text) {
 // Code units beyond ASCII as numbers, so that no two texts look alike.
 std::string shown(const std::u16string& text) {
     std::string out;
-    for (char16_t unit : text) out += unit < 0x80 ? std::string(1, static_cast<char>(unit)) : "&" + std::to_string(unit) + ";";
+    for (char16_t unit : text)
+        out += unit < 0x80 ? std::string(1, static_cast<char>(unit)) : "&" + std::to_string(unit) + ";";
     return out;
 }
 
@@ -128,8 +130,7 @@ std::string describe(const BasicPrinterInfo2<Text>& p) {
          {p.attributes, p.priority, p.defaultPriority, p.startTime, p.untilTime, p.status, p.jobs, p.averagePpm})
         numbers += " " + std::to_string(n);
     return text(p.serverName) + " " + shown(p.printerName) + " " + text(p.shareName) + " " + shown(p.portName) + " " +
-           shown(p.driverName) +
-           " " + text(p.comment) + " " + text(p.location) + " devmode " +
+           shown(p.driverName) + " " + text(p.comment) + " " + text(p.location) + " devmode " +
            std::string(p.devMode.begin(), p.devMode.end()) + " " + text(p.sepFile) + " " + text(p.printProcessor) +
            " " + text(p.dataType) + " " + text(p.parameters) + numbers;
 }
@@ -257,8 +258,7 @@ TEST(InstallEngineTest, FailedDirectoryQueryStopsBeforeAnythingChanges) {
 
 TEST(InstallEngineTest, IncompletePackageIsFoundBeforeAnyCopy) {
     const std::vector<std::pair<std::set<std::string>, std::string>> cases = {
-        {{"x86\\ZRB.DLL", "x86\\TAVPLUG.dll"},
-         "incomplete: x86\\ZRB.DLL, x86\\TAVPLUG.dll not found in <C:\\setup>,"},
+        {{"x86\\ZRB.DLL", "x86\\TAVPLUG.dll"}, "incomplete: x86\\ZRB.DLL, x86\\TAVPLUG.dll not found in <C:\\setup>,"},
         {{"x86\\STDNAMES.GPD"}, " x86\\STDNAMES.GPD not found in <C:\\setup>,"}};
     for (const auto& [missing, named] : cases) {
         Installation installation;
@@ -344,11 +344,12 @@ TEST(InstallEngineTest, DefaultPrinterIsSetOnlyWhenTheSetupRunsAsTheAccountSigne
         // A name may need the network to be found: only a message asks for it.
         EXPECT_EQ(installation.count("LookupAccountSidW"), otherAccount ? 2 : 0);
         if (otherAccount) {
-            EXPECT_EQ(outcome.failure,
-                      "The printer ZR-103 is installed on the port \"<LPT1:>\", but it was not made the default printer: "
-                      "the setup ran as TILL-1\\Administrator, and TILL-1\\cashier is signed in. To make it the "
-                      "default printer, TILL-1\\cashier opens Devices and Printers in Control Panel, right-clicks "
-                      "ZR-103 and chooses Set as default printer.");
+            EXPECT_EQ(
+                outcome.failure,
+                "The printer ZR-103 is installed on the port \"<LPT1:>\", but it was not made the default printer: "
+                "the setup ran as TILL-1\\Administrator, and TILL-1\\cashier is signed in. To make it the "
+                "default printer, TILL-1\\cashier opens Devices and Printers in Control Panel, right-clicks "
+                "ZR-103 and chooses Set as default printer.");
         }
     }
 }
@@ -417,7 +418,7 @@ TEST(InstallEngineTest, ExistingPrinterMovesToTheChosenPortWithThisDriverKeeping
     PrinterInfo2W olderDriver = earlierPrinter();
     olderDriver.driverName = u"Generic / Text Only";
     const std::vector<std::pair<std::string, PrinterInfo2W>> cases = {{"COM2:", earlierPrinter()},
-                                                                     {"LPT1:", olderDriver}};
+                                                                      {"LPT1:", olderDriver}};
     for (const auto& [port, existing] : cases) {
         Installation installation;
         installation.services.errors = {{"AddPrinterA", 1802}};

@@ -1,5 +1,5 @@
-#include "app/OsGeneration.h"
 #include "RecordingSpoolerServices.h"
+#include "app/OsGeneration.h"
 #include "resources/resource.h"
 
 #include <gtest/gtest.h>

@@ -74,8 +74,11 @@ TEST(SpoolerState, TheDescriptionNamesEachItemOnALineOfItsOwn) {
     EXPECT_EQ(describe(addedSince(before(), afterInstall())),
               L"printer ZR103 on LPT1:, ZR103\n"
               L"driver ZR103 for Windows NT x86\n"
-              L"file " + kFolder + L"\\3\\uniDRV.DLL\n"
-              L"file " + kFolder + L"\\uniDRV.DLL\n");
+              L"file " +
+                  kFolder +
+                  L"\\3\\uniDRV.DLL\n"
+                  L"file " +
+                  kFolder + L"\\uniDRV.DLL\n");
 }
 
 }  // namespace
