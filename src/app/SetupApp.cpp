@@ -1,7 +1,7 @@
 #include "app/SetupApp.h"
 
 #include "pages/DetailSettingPage.h"
-#include "platform/SystemProcedure.h"
+#include "platform/SystemLibrary.h"
 
 #include <commctrl.h>
 

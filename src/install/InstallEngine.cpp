@@ -17,6 +17,10 @@ const char* const SerialPortsKey = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVers
 // Re-installing over an earlier run meets these; what the run needs is in place.
 constexpr ErrorCode ErrorPrinterDriverAlreadyInstalled = 1795;
 constexpr ErrorCode ErrorPrinterAlreadyExists = 1802;
+// Drivers on Windows' own list of bad printer drivers: known to be
+// unreliable, or to harm the system.
+constexpr ErrorCode ErrorPrinterDriverWarned = 3013;
+constexpr ErrorCode ErrorPrinterDriverBlocked = 3014;
 
 constexpr int NoProgress = 0;
 constexpr std::uint32_t FinishingPauseMilliseconds = 500;
@@ -151,9 +155,14 @@ std::string copyFailure(const std::string& source, const std::string& destinatio
            systemText;
 }
 
-std::string driverFailure(const std::string& driverName, const std::string& systemText) {
-    return "The printer driver " + driverName +
-           " could not be registered. Run the setup again as an administrator. Windows reported: " + systemText;
+// Rights cannot help a driver that Windows knows to be faulty; a newer one can.
+std::string driverFailure(const std::string& driverName, ErrorCode error, const std::string& systemText) {
+    const bool knownBad = error == ErrorPrinterDriverWarned || error == ErrorPrinterDriverBlocked;
+    return "The printer driver " + driverName + " could not be registered. " +
+           (knownBad ? "Windows refuses it as a printer driver it knows to be faulty; install a newer driver package "
+                       "from the printer's supplier."
+                     : "Run the setup again as an administrator.") +
+           " Windows reported: " + systemText;
 }
 
 std::string printerFailure(const std::string& printerName, const std::string& portName, const std::string& systemText) {
@@ -199,13 +208,13 @@ std::string notMadeDefault(const std::string& printerName, const std::string& po
 }
 
 // "Device" is the default printer of the account the setup runs as. Elevated
-// with another account's name and password, that is not the one at the
-// desktop, whose default would stay as it was: then the user is told instead.
-// Where the desktop's account cannot be told, the setup's own account is
-// taken to be it.
+// with another account's name and password, that is not the one signed in
+// at the screen, whose default would stay as it was: then the user is told
+// instead. Where the signed-in account cannot be told, the setup's own
+// account is taken to be it.
 std::string defaultPrinterRefusal(SpoolerServices& services, const std::string& printerName,
                                   const std::string& portName) {
-    const std::optional<std::string> signedIn = services.desktopAccount();
+    const std::optional<std::string> signedIn = services.sessionAccount();
     if (!signedIn) return {};
     const std::optional<std::string> setupAccount = services.processAccount();
     if (!setupAccount || *setupAccount == *signedIn) return {};
@@ -271,7 +280,7 @@ InstallOutcome InstallEngine::run(std::optional<DriverArchitecture> architecture
     const DriverInfo3 driver = driverRecord(traits, directory, modelIndex);
     const ErrorCode driverError = services.addPrinterDriver(driver);
     if (driverError != NoError && driverError != ErrorPrinterDriverAlreadyInstalled)
-        failure.note(driverFailure(driver.name, services.errorText(driverError)));
+        failure.note(driverFailure(driver.name, driverError, services.errorText(driverError)));
     feedback.setProgress(70);
 
     const PrinterInfo2 printer = printerRecord(driver.name);

@@ -1,19 +1,6 @@
 #include "platform/SpoolerLibrary.h"
 
-#include "platform/SystemProcedure.h"
-#include "platform/WideText.h"
-
-namespace {
-
-// By full path, so that no search order can put another folder first.
-HMODULE loadSystemLibrary(const wchar_t* name) {
-    wchar_t folder[MAX_PATH];
-    UINT length = GetSystemDirectoryW(folder, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) return nullptr;
-    return LoadLibraryW(WideText{std::wstring_view(folder, length), L"\\", name}.c_str());
-}
-
-}  // namespace
+#include "platform/SystemLibrary.h"
 
 SpoolerLibrary::SpoolerLibrary()
     : module(loadSystemLibrary(L"winspool.drv")),

@@ -4,10 +4,8 @@
 
 #include <winspool.h>
 
-// The spooler's client library and the functions the wizard calls in it. It
-// is loaded from the system folder by full path, never from the program's own
-// folder, where a planted copy could run with the installer's rights. A
-// function the library lacks is null.
+// The spooler's client library, from the system folder, and the functions
+// the wizard calls in it. A function the library lacks is null.
 class SpoolerLibrary {
 public:
     SpoolerLibrary();

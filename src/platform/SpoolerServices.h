@@ -125,11 +125,12 @@ public:
     virtual ErrorCode addPrinterDriver(const DriverInfo3& driver) = 0;
     // AddPrinterA, local machine, level 2; null handle on failure.
     virtual Result<PrinterHandle> addPrinter(const PrinterInfo2& printer) = 0;
-    // OpenPrinterW with PRINTER_ALL_ACCESS, local machine. An existing
+    // OpenPrinterW with PRINTER_ACCESS_ADMINISTER, local machine. An existing
     // printer is read and written through the wide functions, so that its
     // texts come back exactly as they were, whatever the ANSI code page.
     virtual Result<PrinterHandle> openPrinter(const std::u16string& printerName) = 0;
-    // GetPrinterW level 2, with the size protocol.
+    // GetPrinterW level 2, with the size protocol, asking again a few times
+    // when the record grows in between.
     virtual Result<PrinterInfo2W> getPrinter(PrinterHandle printer) = 0;
     // SetPrinterW level 2, no command. Status, jobs and pages per minute go
     // as zero: the spooler keeps those itself.
@@ -164,11 +165,11 @@ public:
     virtual std::optional<std::uint16_t> nativeMachine() = 0;
 
     // The account this process runs as (its token's user), and the account
-    // signed in at the desktop (the user of the shell window's process), as
-    // SIDs in text form ("S-1-5-21-..."). nullopt when it cannot be told: no
-    // shell window, or a call failing.
+    // signed in to this process's session (WTSQuerySessionInformationW, then
+    // LookupAccountNameW), as SIDs in text form ("S-1-5-21-..."). nullopt
+    // when it cannot be told: a call or a function missing or failing.
     virtual std::optional<std::string> processAccount() = 0;
-    virtual std::optional<std::string> desktopAccount() = 0;
+    virtual std::optional<std::string> sessionAccount() = 0;
     // LookupAccountSidW: "DOMAIN\user" in UTF-8, or the SID itself when the
     // account has no name to be found (deleted, or its domain unreachable).
     virtual std::string accountName(const std::string& sid) = 0;

@@ -1,8 +1,8 @@
 #include "platform/Win32SpoolerServices.h"
 
-#include "platform/ProcessAccount.h"
+#include "platform/Accounts.h"
 #include "platform/SizeProtocol.h"
-#include "platform/SystemProcedure.h"
+#include "platform/SystemLibrary.h"
 #include "platform/TextConversion.h"
 
 #include <cwchar>
@@ -197,7 +197,9 @@ Result<PrinterHandle> Win32SpoolerServices::addPrinter(const PrinterInfo2& print
 
 Result<PrinterHandle> Win32SpoolerServices::openPrinter(const std::u16string& printerName) {
     if (!spooler().openPrinterW) return {nullptr, ERROR_PROC_NOT_FOUND};
-    PRINTER_DEFAULTSW access = {nullptr, nullptr, PRINTER_ALL_ACCESS};
+    // Enough to change the port and driver; a shop that tightened the
+    // printer's permissions may refuse the rest of PRINTER_ALL_ACCESS.
+    PRINTER_DEFAULTSW access = {nullptr, nullptr, PRINTER_ACCESS_ADMINISTER};
     HANDLE handle = nullptr;
     if (!spooler().openPrinterW(mutableText(printerName), &handle, &access)) return {nullptr, GetLastError()};
     return {handle, NoError};
@@ -205,12 +207,19 @@ Result<PrinterHandle> Win32SpoolerServices::openPrinter(const std::u16string& pr
 
 Result<PrinterInfo2W> Win32SpoolerServices::getPrinter(PrinterHandle printer) {
     if (!spooler().getPrinterW) return {{}, ERROR_PROC_NOT_FOUND};
+    // The record may grow between asking for its size and reading it (its
+    // comment changed meanwhile); the failed read then names the new size.
+    constexpr int Attempts = 3;
+    std::vector<BYTE> buffer;
     DWORD needed = 0;
     spooler().getPrinterW(static_cast<HANDLE>(printer), 2, nullptr, 0, &needed);
-    std::vector<BYTE> buffer(needed);
-    if (needed == 0 || !spooler().getPrinterW(static_cast<HANDLE>(printer), 2, buffer.data(), needed, &needed))
-        return {{}, GetLastError()};
-    return {wizardRecord(*reinterpret_cast<const PRINTER_INFO_2W*>(buffer.data())), NoError};
+    for (int attempt = 0; attempt < Attempts && needed != 0; ++attempt) {
+        buffer.assign(needed, 0);
+        if (spooler().getPrinterW(static_cast<HANDLE>(printer), 2, buffer.data(), needed, &needed))
+            return {wizardRecord(*reinterpret_cast<const PRINTER_INFO_2W*>(buffer.data())), NoError};
+        if (GetLastError() != ERROR_INSUFFICIENT_BUFFER) break;
+    }
+    return {{}, GetLastError()};
 }
 
 ErrorCode Win32SpoolerServices::setPrinter(PrinterHandle printer, const PrinterInfo2W& info) {
@@ -288,20 +297,11 @@ std::optional<std::uint16_t> Win32SpoolerServices::nativeMachine() {
 }
 
 std::optional<std::string> Win32SpoolerServices::processAccount() {
-    return accountOfProcess(GetCurrentProcess());
+    return ::processAccount();
 }
 
-// The shell's window belongs to the desktop of the user who signed in, even
-// when this process was started with another account's rights.
-std::optional<std::string> Win32SpoolerServices::desktopAccount() {
-    HWND shell = GetShellWindow();
-    DWORD processId = 0;
-    if (!shell || !GetWindowThreadProcessId(shell, &processId) || processId == 0) return std::nullopt;
-    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
-    if (!process) return std::nullopt;
-    std::optional<std::string> account = accountOfProcess(process);
-    CloseHandle(process);
-    return account;
+std::optional<std::string> Win32SpoolerServices::sessionAccount() {
+    return ::sessionAccount();
 }
 
 std::string Win32SpoolerServices::accountName(const std::string& sid) {

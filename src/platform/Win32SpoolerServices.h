@@ -36,7 +36,7 @@ public:
     std::optional<bool> isWow64Process() override;
     std::optional<std::uint16_t> nativeMachine() override;
     std::optional<std::string> processAccount() override;
-    std::optional<std::string> desktopAccount() override;
+    std::optional<std::string> sessionAccount() override;
     std::string accountName(const std::string& sid) override;
     void sleep(std::uint32_t milliseconds) override;
     void outputDebugString(const std::string& text) override;

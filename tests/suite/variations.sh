@@ -7,7 +7,7 @@
 # The library names planted beside the programs. Not version.dll: Wine's own
 # user32 imports it, so under a native-first override every window program
 # loads it from its folder before any code of its own runs.
-planted_names=(winspool.drv uxtheme.dll)
+planted_names=(winspool.drv uxtheme.dll wtsapi32.dll)
 
 # expect_line TEST OK CHECK [DETAIL]: one PASS or FAIL line.
 expect_line() {
@@ -56,7 +56,7 @@ prepare_variation() {
       for name in "${planted_names[@]}"; do
         cp "$planted/$name" "$prefix/drive_c/brivane/" && cp "$planted/$name" "$control/"
       done
-      export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winspool.drv,uxtheme=n,b"
+      export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winspool.drv,uxtheme,wtsapi32=n,b"
       WINEPREFIX="$prefix" timeout 60 wine 'C:\control\naive_importer.exe' </dev/null >/dev/null 2>&1
       WINEPREFIX="$prefix" wineserver -w
       expect_line "$test" "$([ -n "$(find "$control" -maxdepth 1 -iname 'planted-winspool.drv.txt')" ] && echo true)" \

@@ -172,8 +172,8 @@ std::optional<std::string> RecordingSpoolerServices::processAccount() {
     return setupAccount;
 }
 
-std::optional<std::string> RecordingSpoolerServices::desktopAccount() {
-    record("GetTokenInformation(shell)");
+std::optional<std::string> RecordingSpoolerServices::sessionAccount() {
+    record("WTSQuerySessionInformationW");
     return signedInAccount;
 }
 

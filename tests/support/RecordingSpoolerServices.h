@@ -33,7 +33,7 @@ public:
     // What GetPrinterW reads from any opened printer.
     PrinterInfo2W existingPrinter;
     std::optional<std::string> setupAccount = "S-1-5-21-7-1001";
-    std::optional<std::string> signedInAccount;  // nullopt: the desktop's account cannot be told
+    std::optional<std::string> signedInAccount;  // nullopt: the session's account cannot be told
     std::map<std::string, std::string> accountNames = {{"S-1-5-21-7-1001", "TILL-1\\cashier"},
                                                        {"S-1-5-21-7-500", "TILL-1\\Administrator"}};
 
@@ -65,7 +65,7 @@ public:
     std::optional<bool> isWow64Process() override;
     std::optional<std::uint16_t> nativeMachine() override;
     std::optional<std::string> processAccount() override;
-    std::optional<std::string> desktopAccount() override;
+    std::optional<std::string> sessionAccount() override;
     std::string accountName(const std::string& sid) override;
     void sleep(std::uint32_t milliseconds) override;
     void outputDebugString(const std::string& text) override;

@@ -4,6 +4,7 @@
 // characters no ANSI code page has all of, and its DEVMODE carries driver
 // bytes: afterwards the printer is on the new port and every other field
 // reads back exactly as before. Run from the folder that holds the package.
+// First, the binding's reading of the signed-in account.
 #include "install/InstallEngine.h"
 #include "lib/Report.h"
 #include "platform/Win32SpoolerServices.h"
@@ -150,6 +151,12 @@ void compare(Report& report, const PRINTER_INFO_2W& before, const PRINTER_INFO_2
 
 int wmain() {
     Report report("existing-printer-kept");
+    // Wine has one account, so the session's is this process's own; Windows
+    // alone has a road where they differ.
+    Win32SpoolerServices system;
+    const std::optional<std::string> session = system.sessionAccount();
+    report.check(session && session == system.processAccount(), "the session's account is found and is the setup's own",
+                 session.value_or("not found"));
     const InstallOutcome first = install("LPT1:");
     if (!report.setUp(first.succeeded, "the first install", first.failure)) return 1;
     const DWORD customised = customise();
