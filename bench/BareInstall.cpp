@@ -40,6 +40,7 @@ public:
     bool defaultPrinterChecked() override { return true; }
     // Read for serial ports only.
     SerialPortSettings serialSettings() override { return {}; }
+    void installingOn(const std::string&) override {}
     void setProgress(int) override {}
     void showMessage(const std::string& text) override { messages += text + "\n"; }
 

@@ -1,7 +1,5 @@
 #include "app/OsGeneration.h"
 
-#include "resources/resource.h"
-
 std::int32_t OsGeneration = 0;
 
 namespace {
@@ -60,14 +58,4 @@ void DetectOsGeneration(SpoolerServices& services) {
     if (version) {
         OsGeneration = classifyOsVersion(*version, OsGeneration);
     }
-}
-
-int osRadioButtonFor(std::int32_t generation) {
-    static constexpr int ButtonByGeneration[] = {IDC_WIN95,   IDC_WIN98,    IDC_WINNT4, IDC_WIN2000, IDC_WINXP,
-                                                 IDC_WIN2003, IDC_WINVISTA, IDC_WIN7,   IDC_WIN8};
-    constexpr std::int32_t GenerationCount = sizeof(ButtonByGeneration) / sizeof(ButtonByGeneration[0]);
-    if (generation < 1 || generation > GenerationCount) {
-        return 0;
-    }
-    return ButtonByGeneration[generation - 1];
 }

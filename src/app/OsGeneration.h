@@ -17,6 +17,3 @@ std::int32_t classifyOsVersion(const OsVersion& version, std::int32_t previous);
 // Asks the system for its version (the extended record first, then the plain
 // one) and updates OsGeneration; leaves it unchanged when neither answers.
 void DetectOsGeneration(SpoolerServices& services);
-
-// The Select OS radio button that names a generation; 0 for none.
-int osRadioButtonFor(std::int32_t generation);

@@ -11,6 +11,8 @@ struct ModelEntry {
     const char* resourceDllBaseName;  // + ".DLL"
     const char* gpdBaseName;          // + ".GPD"
     const char* driverName;           // driver and printer queue name
+    // The driver record names the plug-in pair, which every package holds.
+    bool carriesPluginPair;
 };
 
 namespace ModelCatalogue {
@@ -26,5 +28,6 @@ std::string displayName(int index);
 const char* resourceDllBaseName(int index);
 const char* gpdBaseName(int index);
 const char* driverName(int index);
+bool carriesPluginPair(int index);
 
 }  // namespace ModelCatalogue

@@ -7,9 +7,6 @@
 #include <optional>
 #include <string>
 
-// The port name the printer is added on, exactly as the spooler listed it.
-extern std::string SelectedPortName;
-
 // What the run reads from the two open pages, each at the moment it needs it.
 class InstallInputs {
 public:
@@ -26,6 +23,8 @@ public:
 class InstallFeedback {
 public:
     virtual ~InstallFeedback() = default;
+    // The port the run adds the printer on, read once as the run starts.
+    virtual void installingOn(const std::string& portName) = 0;
     virtual void setProgress(int position) = 0;
     // A modal message box; the run goes on once the user has closed it.
     virtual void showMessage(const std::string& text) = 0;

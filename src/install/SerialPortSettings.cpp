@@ -1,5 +1,7 @@
 #include "install/SerialPortSettings.h"
 
+#include "install/ComposedText.h"
+
 #include <array>
 
 namespace {
@@ -23,7 +25,7 @@ std::string portValueName(int portIndex) {
 }
 
 std::string serialSettingsText(const SerialPortSettings& settings) {
-    return std::string(BaudRateTokens.at(settings.baudRate)) + "," + ParityTokens.at(settings.parity) + "," +
-           DataBitsTokens.at(settings.dataBits) + "," + StopBitsTokens.at(settings.stopBits) + "," +
-           FlowControlTokens.at(settings.flowControl);
+    return composed({BaudRateTokens.at(settings.baudRate), ",", ParityTokens.at(settings.parity), ",",
+                     DataBitsTokens.at(settings.dataBits), ",", StopBitsTokens.at(settings.stopBits), ",",
+                     FlowControlTokens.at(settings.flowControl)});
 }

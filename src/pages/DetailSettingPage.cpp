@@ -5,14 +5,11 @@
 #include "app/IconPlacement.h"
 #include "app/OsGeneration.h"
 #include "catalogue/ModelCatalogue.h"
+#include "pages/ActivePages.h"
 #include "pages/SelectPortPage.h"
 #include "platform/TextConversion.h"
 #include "resources/resource.h"
 #include "ui/Message.h"
-
-#include <memory>
-
-DetailSettingPage* ActiveDetailPage = nullptr;
 
 namespace {
 
@@ -38,9 +35,8 @@ bool DetailSettingPage::onInitDialog() {
     modelBox.select(ModelCatalogue::DefaultModelIndex);
     SendDlgItemMessageW(window(), IDC_DEFAULT_PRINTER, BM_SETCHECK, BST_CHECKED, 0);
     // Selections made by the program raise no change notifications, so the
-    // handlers' effects for the initial selections are set here.
-    SetDlgItemTextW(window(), IDC_PRINTER_NAME,
-                    fromAnsi(ModelCatalogue::displayName(ModelCatalogue::DefaultModelIndex)).c_str());
+    // handlers run here for the initial selections.
+    onModelChange();
 
     portBox.attach(item(IDC_PORT));
     baudRateBox.attach(item(IDC_BAUD_RATE));
@@ -55,8 +51,6 @@ bool DetailSettingPage::onInitDialog() {
     parityBox.select(InitialSerialSettings.parity);
     flowControlBox.select(InitialSerialSettings.flowControl);
     onPortChange();
-
-    ActiveDetailPage = this;
     return true;
 }
 
@@ -112,14 +106,14 @@ void DetailSettingPage::onPortChange() {
 }
 
 void DetailSettingPage::nextAction() {
-    auto portPage = std::make_unique<SelectPortPage>(services);
-    ActivePortPage = portPage.get();
+    SelectPortPage portPage(services);
+    PortPageOnTop onTop(*this, portPage);
     // Replaced by the install's own outcome; stands when the port page could
     // not be opened or ended without finishing the install.
     installOutcome = {false, "The installation did not run to its end. Run the setup again."};
-    INT_PTR result = portPage->runModal();
+    INT_PTR result = portPage.runModal();
     if (result == IDCANCEL) return;
-    SelectedPortName = portPage->portName;
+    SelectedPortName = portPage.portName;
     if (auto message = completionMessage(OsGeneration, installOutcome)) showMessageBox(fromUtf8(*message));
     accept();
 }
@@ -174,6 +168,10 @@ SerialPortSettings DetailSettingPage::serialSettings() {
     settings.parity = parityBox.selection();
     settings.flowControl = flowControlBox.selection();
     return settings;
+}
+
+void DetailSettingPage::installingOn(const std::string& port) {
+    SelectedPortName = port;
 }
 
 void DetailSettingPage::setProgress(int position) {

@@ -35,6 +35,7 @@ private:
     int modelIndex() override;
     bool defaultPrinterChecked() override;
     SerialPortSettings serialSettings() override;
+    void installingOn(const std::string& port) override;
     void setProgress(int position) override;
     void showMessage(const std::string& text) override;
 
@@ -50,6 +51,3 @@ private:
     HICON pageIcon;
     InstallOutcome installOutcome;
 };
-
-// The options page initialised last; the port page's Install runs on it.
-extern DetailSettingPage* ActiveDetailPage;

@@ -1,6 +1,7 @@
 #include "pages/SelectOsPage.h"
 
 #include "app/OsGeneration.h"
+#include "pages/OsRadioButton.h"
 #include "resources/resource.h"
 
 SelectOsPage::SelectOsPage(SpoolerServices& services) : Dialog(IDD_SELECT_OS), services(services) {}

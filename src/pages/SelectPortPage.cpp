@@ -1,13 +1,12 @@
 #include "pages/SelectPortPage.h"
 
+#include "pages/ActivePages.h"
 #include "pages/CreatePortDialog.h"
 #include "pages/DetailSettingPage.h"
 #include "platform/TextConversion.h"
 #include "portlist/PortListing.h"
 #include "resources/resource.h"
 #include "ui/Message.h"
-
-SelectPortPage* ActivePortPage = nullptr;
 
 namespace {
 

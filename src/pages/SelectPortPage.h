@@ -39,6 +39,3 @@ private:
     // bytes, not a round trip through the list's UTF-16.
     PortListing listing;
 };
-
-// The port page of the latest Next; the install reads and moves it.
-extern SelectPortPage* ActivePortPage;

@@ -1,12 +1,11 @@
 #include "platform/Accounts.h"
 
+#include "install/ComposedText.h"
 #include "platform/SystemLibrary.h"
 #include "platform/TextConversion.h"
 
 #include <sddl.h>
 #include <wtsapi32.h>
-
-#include <vector>
 
 namespace {
 
@@ -22,11 +21,14 @@ std::optional<std::string> sidText(PSID sid) {
 }
 
 std::optional<std::string> userOfToken(HANDLE token) {
-    DWORD size = 0;
-    GetTokenInformation(token, TokenUser, nullptr, 0, &size);
-    std::vector<BYTE> buffer(size);
-    if (size == 0 || !GetTokenInformation(token, TokenUser, buffer.data(), size, &size)) return std::nullopt;
-    return sidText(reinterpret_cast<const TOKEN_USER*>(buffer.data())->User.Sid);
+    // A SID is never longer than SECURITY_MAX_SID_SIZE, so no size need be asked for.
+    union {
+        TOKEN_USER user;
+        BYTE bytes[sizeof(TOKEN_USER) + SECURITY_MAX_SID_SIZE];
+    } buffer;
+    DWORD size = sizeof buffer;
+    if (!GetTokenInformation(token, TokenUser, &buffer, size, &size)) return std::nullopt;
+    return sidText(buffer.user.User.Sid);
 }
 
 // "DOMAIN\user" of this process's session, or empty. The session services
@@ -37,20 +39,17 @@ WideText sessionUserName() {
     HMODULE library = loadSystemLibrary(L"wtsapi32.dll");
     auto query = systemProcedure<QuerySessionInformation>(library, "WTSQuerySessionInformationW");
     auto release = systemProcedure<FreeSessionMemory>(library, "WTSFreeMemory");
-    WideText parts[2];
-    const WTS_INFO_CLASS fields[2] = {WTSDomainName, WTSUserName};
-    for (int i = 0; query && release && i < 2; ++i) {
-        wchar_t* value = nullptr;
-        DWORD bytes = 0;
-        if (!query(WTS_CURRENT_SERVER_HANDLE, WTS_CURRENT_SESSION, fields[i], &value, &bytes)) break;
-        parts[i] = WideText{value};
-        release(value);
-    }
+    wchar_t* domain = nullptr;
+    wchar_t* user = nullptr;
+    DWORD bytes = 0;
+    WideText name;
+    if (query && release && query(WTS_CURRENT_SERVER_HANDLE, WTS_CURRENT_SESSION, WTSDomainName, &domain, &bytes) &&
+        query(WTS_CURRENT_SERVER_HANDLE, WTS_CURRENT_SESSION, WTSUserName, &user, &bytes) && *user)
+        name = *domain ? WideText{domain, L"\\", user} : WideText{user};
+    if (domain) release(domain);
+    if (user) release(user);
     if (library) FreeLibrary(library);
-    const std::wstring_view domain = parts[0].view();
-    const std::wstring_view user = parts[1].view();
-    if (user.empty()) return {};
-    return domain.empty() ? WideText{user} : WideText{domain, L"\\", user};
+    return name;
 }
 
 }  // namespace
@@ -88,5 +87,6 @@ std::string accountName(const std::string& sid) {
     const bool found = LookupAccountSidW(nullptr, binary, name, &nameLength, domain, &domainLength, &use);
     LocalFree(binary);
     if (!found) return sid;
-    return toUtf8(std::wstring_view(domain, domainLength)) + "\\" + toUtf8(std::wstring_view(name, nameLength));
+    return composed(
+        {toUtf8(std::wstring_view(domain, domainLength)), "\\", toUtf8(std::wstring_view(name, nameLength))});
 }

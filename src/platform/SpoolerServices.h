@@ -7,6 +7,8 @@
 // structures, keeping just the fields the wizard uses; an absent optional
 // stands for a null pointer in the published record.
 
+#include "platform/WideText.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -52,8 +54,8 @@ struct DriverInfo3 {
 
 // PRINTER_INFO_2 without its security descriptor, which the wizard always
 // hands over as null: a changed printer keeps its permissions as they are.
-// `Text` is std::string for the ANSI functions and std::u16string for the
-// wide ones, which carry the printer's own texts unchanged.
+// `Text` is std::string for the ANSI functions and WideText for the wide
+// ones, which carry the printer's own texts unchanged.
 template <typename Text>
 struct BasicPrinterInfo2 {
     std::optional<Text> serverName;
@@ -78,7 +80,7 @@ struct BasicPrinterInfo2 {
     std::uint32_t averagePpm = 0;
 };
 using PrinterInfo2 = BasicPrinterInfo2<std::string>;
-using PrinterInfo2W = BasicPrinterInfo2<std::u16string>;
+using PrinterInfo2W = BasicPrinterInfo2<WideText>;
 
 // FILE_ATTRIBUTE_*, the ones the wizard looks at.
 namespace FileAttribute {
@@ -128,7 +130,7 @@ public:
     // OpenPrinterW with PRINTER_ACCESS_ADMINISTER, local machine. An existing
     // printer is read and written through the wide functions, so that its
     // texts come back exactly as they were, whatever the ANSI code page.
-    virtual Result<PrinterHandle> openPrinter(const std::u16string& printerName) = 0;
+    virtual Result<PrinterHandle> openPrinter(const WideText& printerName) = 0;
     // GetPrinterW level 2, with the size protocol, asking again a few times
     // when the record grows in between.
     virtual Result<PrinterInfo2W> getPrinter(PrinterHandle printer) = 0;
@@ -184,5 +186,5 @@ public:
     // message needs them in UTF-8.
     virtual std::string ansiToUtf8(const std::string& text) = 0;
     // A name from the ANSI functions (a port, a driver) for the wide ones.
-    virtual std::u16string ansiToUtf16(const std::string& text) = 0;
+    virtual WideText ansiToWide(const std::string& text) = 0;
 };

@@ -6,9 +6,9 @@
 #include <vector>
 
 // UTF-16 text on its way to a window, a menu, a message box or a system call,
-// always followed by a zero. The Windows layer only composes such text and
-// hands it over, never edits it; std::wstring would link in the library's
-// whole wide-string code, 32 KB of the program, for that.
+// or back from the spooler, always followed by a zero. It is composed,
+// compared and handed over, never edited; std::wstring would link in the
+// library's whole wide-string code, 32 KB of the program, for that.
 class WideText {
 public:
     WideText() = default;
@@ -24,3 +24,11 @@ public:
 private:
     std::vector<wchar_t> characters{L'\0'};
 };
+
+inline bool operator==(const WideText& a, const WideText& b) {
+    return a.view() == b.view();
+}
+
+inline bool operator!=(const WideText& a, const WideText& b) {
+    return !(a == b);
+}

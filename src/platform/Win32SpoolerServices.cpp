@@ -5,21 +5,18 @@
 #include "platform/SystemLibrary.h"
 #include "platform/TextConversion.h"
 
-#include <cwchar>
 #include <type_traits>
+#include <utility>
 #include <vector>
 
 namespace {
-
-// The wide functions take wchar_t, which is UTF-16 on Windows as char16_t is.
-static_assert(sizeof(wchar_t) == sizeof(char16_t), "UTF-16 wchar_t");
 
 char* mutableText(const std::string& text) {
     return const_cast<char*>(text.c_str());
 }
 
-wchar_t* mutableText(const std::u16string& text) {
-    return reinterpret_cast<wchar_t*>(const_cast<char16_t*>(text.c_str()));
+wchar_t* mutableText(const WideText& text) {
+    return const_cast<wchar_t*>(text.c_str());
 }
 
 template <typename Text>
@@ -32,18 +29,13 @@ std::optional<std::string> textOrNull(const char* text) {
     return std::string(text);
 }
 
-// Unit by unit: the spooler's buffer holds wchar_t, not char16_t.
-std::u16string utf16(const wchar_t* text, std::size_t length) {
-    return std::u16string(text, text + length);
-}
-
-std::optional<std::u16string> textOrNull(const wchar_t* text) {
+std::optional<WideText> textOrNull(const wchar_t* text) {
     if (text == nullptr) return std::nullopt;
-    return utf16(text, wcslen(text));
+    return WideText{text};
 }
 
-std::u16string textOrEmpty(const wchar_t* text) {
-    return textOrNull(text).value_or(std::u16string());
+WideText textOrEmpty(const wchar_t* text) {
+    return text ? WideText{text} : WideText();
 }
 
 // The spooler's form of the record (PRINTER_INFO_2A or W); its pointers
@@ -74,25 +66,30 @@ Native nativeRecord(const BasicPrinterInfo2<Text>& printer) {
     return record;
 }
 
+// The record's texts that may be null, in both forms.
+constexpr std::pair<LPWSTR PRINTER_INFO_2W::*, std::optional<WideText> PrinterInfo2W::*> OptionalTexts[] = {
+    {&PRINTER_INFO_2W::pServerName, &PrinterInfo2W::serverName},
+    {&PRINTER_INFO_2W::pShareName, &PrinterInfo2W::shareName},
+    {&PRINTER_INFO_2W::pComment, &PrinterInfo2W::comment},
+    {&PRINTER_INFO_2W::pLocation, &PrinterInfo2W::location},
+    {&PRINTER_INFO_2W::pSepFile, &PrinterInfo2W::sepFile},
+    {&PRINTER_INFO_2W::pPrintProcessor, &PrinterInfo2W::printProcessor},
+    {&PRINTER_INFO_2W::pDatatype, &PrinterInfo2W::dataType},
+    {&PRINTER_INFO_2W::pParameters, &PrinterInfo2W::parameters},
+};
+
 // Every field as the spooler returned it, the DEVMODEW with its driver's
 // extra bytes included.
 PrinterInfo2W wizardRecord(const PRINTER_INFO_2W& record) {
     PrinterInfo2W printer;
-    printer.serverName = textOrNull(record.pServerName);
     printer.printerName = textOrEmpty(record.pPrinterName);
-    printer.shareName = textOrNull(record.pShareName);
     printer.portName = textOrEmpty(record.pPortName);
     printer.driverName = textOrEmpty(record.pDriverName);
-    printer.comment = textOrNull(record.pComment);
-    printer.location = textOrNull(record.pLocation);
+    for (const auto& [native, wizard] : OptionalTexts) printer.*wizard = textOrNull(record.*native);
     if (record.pDevMode) {
         const auto* bytes = reinterpret_cast<const std::uint8_t*>(record.pDevMode);
         printer.devMode.assign(bytes, bytes + record.pDevMode->dmSize + record.pDevMode->dmDriverExtra);
     }
-    printer.sepFile = textOrNull(record.pSepFile);
-    printer.printProcessor = textOrNull(record.pPrintProcessor);
-    printer.dataType = textOrNull(record.pDatatype);
-    printer.parameters = textOrNull(record.pParameters);
     printer.attributes = record.Attributes;
     printer.priority = record.Priority;
     printer.defaultPriority = record.DefaultPriority;
@@ -195,7 +192,7 @@ Result<PrinterHandle> Win32SpoolerServices::addPrinter(const PrinterInfo2& print
     return {handle, handle ? NoError : GetLastError()};
 }
 
-Result<PrinterHandle> Win32SpoolerServices::openPrinter(const std::u16string& printerName) {
+Result<PrinterHandle> Win32SpoolerServices::openPrinter(const WideText& printerName) {
     if (!spooler().openPrinterW) return {nullptr, ERROR_PROC_NOT_FOUND};
     // Enough to change the port and driver; a shop that tightened the
     // printer's permissions may refuse the rest of PRINTER_ALL_ACCESS.
@@ -333,7 +330,6 @@ std::string Win32SpoolerServices::ansiToUtf8(const std::string& text) {
     return toUtf8(fromAnsi(text).view());
 }
 
-std::u16string Win32SpoolerServices::ansiToUtf16(const std::string& text) {
-    const WideText wide = fromAnsi(text);
-    return utf16(wide.c_str(), wide.view().size());
+WideText Win32SpoolerServices::ansiToWide(const std::string& text) {
+    return fromAnsi(text);
 }

@@ -3,14 +3,15 @@
 #include <windows.h>
 
 #include <string_view>
-#include <vector>
 
 WideText applicationTitle() {
-    std::vector<wchar_t> path(MAX_PATH);
+    // A path that fills the buffer may have been cut short: ask again with more room.
+    WideText path = WideText::ofLength(MAX_PATH);
     DWORD length;
-    while ((length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()))) == path.size())
-        path.resize(path.size() * 2);
-    std::wstring_view file(path.data(), length);
+    while ((length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.view().size()))) ==
+           path.view().size())
+        path = WideText::ofLength(2 * path.view().size());
+    std::wstring_view file(path.c_str(), length);
     std::wstring_view name = file.substr(file.find_last_of(L"\\/") + 1);
     return {name.substr(0, name.find_last_of(L'.'))};
 }

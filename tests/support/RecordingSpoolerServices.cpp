@@ -17,9 +17,9 @@ std::string rootName(RegistryRoot root) {
 }
 
 // For the call log: ASCII as it is, anything else as \u{hex}.
-std::string logText(const std::u16string& text) {
+std::string logText(const WideText& text) {
     std::string out;
-    for (char16_t unit : text) {
+    for (wchar_t unit : text.view()) {
         if (unit < 0x80) {
             out += static_cast<char>(unit);
         } else {
@@ -83,7 +83,7 @@ Result<PrinterHandle> RecordingSpoolerServices::addPrinter(const PrinterInfo2& p
     return {error == NoError ? handOut(RecordedPrinter) : nullptr, error};
 }
 
-Result<PrinterHandle> RecordingSpoolerServices::openPrinter(const std::u16string& printerName) {
+Result<PrinterHandle> RecordingSpoolerServices::openPrinter(const WideText& printerName) {
     ErrorCode error = record("OpenPrinterW(" + logText(printerName) + ")");
     return {error == NoError ? handOut(OpenedPrinter) : nullptr, error};
 }
@@ -201,6 +201,6 @@ std::string RecordingSpoolerServices::ansiToUtf8(const std::string& text) {
 }
 
 // A byte for a code unit: the tests' names are ASCII.
-std::u16string RecordingSpoolerServices::ansiToUtf16(const std::string& text) {
-    return std::u16string(text.begin(), text.end());
+WideText RecordingSpoolerServices::ansiToWide(const std::string& text) {
+    return WideText{std::wstring(text.begin(), text.end())};
 }

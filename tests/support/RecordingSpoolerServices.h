@@ -50,7 +50,7 @@ public:
     Result<std::string> printerDriverDirectory(const std::string& environment) override;
     ErrorCode addPrinterDriver(const DriverInfo3& driver) override;
     Result<PrinterHandle> addPrinter(const PrinterInfo2& printer) override;
-    Result<PrinterHandle> openPrinter(const std::u16string& printerName) override;
+    Result<PrinterHandle> openPrinter(const WideText& printerName) override;
     Result<PrinterInfo2W> getPrinter(PrinterHandle printer) override;
     ErrorCode setPrinter(PrinterHandle printer, const PrinterInfo2W& info) override;
     void closePrinter(PrinterHandle printer) override;
@@ -71,7 +71,7 @@ public:
     void outputDebugString(const std::string& text) override;
     std::string errorText(ErrorCode error) override;
     std::string ansiToUtf8(const std::string& text) override;
-    std::u16string ansiToUtf16(const std::string& text) override;
+    WideText ansiToWide(const std::string& text) override;
 
 private:
     ErrorCode record(const std::string& call);

@@ -87,9 +87,11 @@ TEST(NameDescrambler, EveryByteRoundTripsThroughTheEncoder) {
 
 TEST(ModelCatalogue, PlainColumnsInRowOrder) {
     const char* const dlls[] = {"ZRA", "ZRB", "ZRB", "ZRC", "ZRC", "ZRC", "ZRB"};
+    const bool pluginPair[] = {false, false, false, false, true, true, false};
     for (int i = 0; i < ModelCatalogue::ModelCount; ++i) {
         const std::string number = "10" + std::to_string(i + 1);
         EXPECT_STREQ(ModelCatalogue::resourceDllBaseName(i), dlls[i]) << "row " << i;
+        EXPECT_EQ(ModelCatalogue::carriesPluginPair(i), pluginPair[i]) << "row " << i;
         EXPECT_STREQ(ModelCatalogue::gpdBaseName(i), ("ZR" + number).c_str()) << "row " << i;
         EXPECT_STREQ(ModelCatalogue::driverName(i), ("ZR-" + number).c_str()) << "row " << i;
     }

@@ -33,6 +33,8 @@ public:
     int modelIndex() override { return read("modelIndex", model); }
     bool defaultPrinterChecked() override { return read("defaultPrinterChecked", checked); }
     SerialPortSettings serialSettings() override { return read("serialSettings", serial); }
+    std::string chosenPort = "left over from an earlier run";
+    void installingOn(const std::string& portName) override { chosenPort = portName; }
     void setProgress(int position) override {
         progress.push_back(position);
         log.push_back("progress " + std::to_string(position));
@@ -56,7 +58,6 @@ struct Installation {
     FakePages pages{services.calls};
 
     InstallOutcome run(std::optional<DriverArchitecture> architecture = DriverArchitecture::X86) {
-        SelectedPortName = "left over from an earlier run";
         return InstallEngine(services, pages, pages).run(architecture);
     }
     // The log entries strictly between the first `from` and the `to` after it.
@@ -110,9 +111,9 @@ std::string shown(const std::string& text) {
 }
 
 // Code units beyond ASCII as numbers, so that no two texts look alike.
-std::string shown(const std::u16string& text) {
+std::string shown(const WideText& text) {
     std::string out;
-    for (char16_t unit : text)
+    for (wchar_t unit : text.view())
         out += unit < 0x80 ? std::string(1, static_cast<char>(unit)) : "&" + std::to_string(unit) + ";";
     return out;
 }
@@ -139,17 +140,17 @@ std::string describe(const BasicPrinterInfo2<Text>& p) {
 // in texts no ANSI code page holds all of.
 PrinterInfo2W earlierPrinter() {
     PrinterInfo2W printer;
-    printer.serverName = u"\\\\TILL-1";
-    printer.printerName = u"ZR-103";
-    printer.shareName = u"KasaŁ";
-    printer.portName = u"LPT1:";
-    printer.driverName = u"ZR-103";
-    printer.comment = u"收银台 receipt €";
-    printer.location = u"Kasa 1 Łódź";
+    printer.serverName = WideText{L"\\\\TILL-1"};
+    printer.printerName = WideText{L"ZR-103"};
+    printer.shareName = WideText{L"KasaŁ"};
+    printer.portName = WideText{L"LPT1:"};
+    printer.driverName = WideText{L"ZR-103"};
+    printer.comment = WideText{L"收银台 receipt €"};
+    printer.location = WideText{L"Kasa 1 Łódź"};
     printer.devMode = {'d', 'e', 'v', 0, 'x'};
-    printer.printProcessor = u"WinPrint";
-    printer.dataType = u"RAW";
-    printer.parameters = u"";
+    printer.printProcessor = WideText{L"WinPrint"};
+    printer.dataType = WideText{L"RAW"};
+    printer.parameters = WideText{L""};
     printer.attributes = 0x248;
     printer.priority = 3;
     printer.defaultPriority = 2;
@@ -172,7 +173,7 @@ TEST(InstallEngineTest, EachArchitectureMakesEveryCallInOrderWithItsOwnFolderAnd
         EXPECT_EQ(installation.services.calls, expectedRun(x86 ? "x86" : "x64", d, traitsOf(architecture).environment));
         EXPECT_TRUE(outcome.succeeded);
         EXPECT_EQ(outcome.failure, "");
-        EXPECT_EQ(SelectedPortName, "LPT1:");
+        EXPECT_EQ(installation.pages.chosenPort, "LPT1:");
         EXPECT_EQ(installation.pages.progress, (std::vector<int>{10, 20, 30, 40, 50, 60, 70, 80, 90, 95, 100}));
 
         ASSERT_EQ(installation.services.drivers.size(), 1u);
@@ -253,7 +254,7 @@ TEST(InstallEngineTest, FailedDirectoryQueryStopsBeforeAnythingChanges) {
     EXPECT_NE(outcome.failure.find("Windows x64"), std::string::npos) << outcome.failure;
     EXPECT_NE(outcome.failure.find("system error 1804"), std::string::npos) << outcome.failure;
     EXPECT_TRUE(installation.pages.progress.empty());
-    EXPECT_EQ(SelectedPortName, "LPT1:");
+    EXPECT_EQ(installation.pages.chosenPort, "LPT1:");
 }
 
 TEST(InstallEngineTest, IncompletePackageIsFoundBeforeAnyCopy) {
@@ -423,7 +424,7 @@ TEST(InstallEngineTest, ExistingPrinterOnTheChosenPortWithThisDriverIsLeftAsItIs
 // driver, keeping everything the shop set.
 TEST(InstallEngineTest, ExistingPrinterMovesToTheChosenPortWithThisDriverKeepingTheRest) {
     PrinterInfo2W olderDriver = earlierPrinter();
-    olderDriver.driverName = u"Generic / Text Only";
+    olderDriver.driverName = WideText{L"Generic / Text Only"};
     const std::vector<std::pair<std::string, PrinterInfo2W>> cases = {{"COM2:", earlierPrinter()},
                                                                       {"LPT1:", olderDriver}};
     for (const auto& [port, existing] : cases) {
@@ -437,8 +438,8 @@ TEST(InstallEngineTest, ExistingPrinterMovesToTheChosenPortWithThisDriverKeeping
                   (std::vector<std::string>{"OpenPrinterW(ZR-103)", "GetPrinterW",
                                             "SetPrinterW(ZR-103, " + port + ", ZR-103)", "ClosePrinter"}));
         PrinterInfo2W expected = existing;
-        expected.portName = std::u16string(port.begin(), port.end());
-        expected.driverName = u"ZR-103";
+        expected.portName = WideText{std::wstring(port.begin(), port.end())};
+        expected.driverName = WideText{L"ZR-103"};
         ASSERT_EQ(installation.services.printerChanges.size(), 1u);
         EXPECT_EQ(describe(installation.services.printerChanges[0]), describe(expected));
         EXPECT_EQ(installation.count("RegSetValueExA(Device, ZR-103,winspool," + port + ")"), 1);

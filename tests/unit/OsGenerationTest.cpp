@@ -1,6 +1,6 @@
 #include "RecordingSpoolerServices.h"
 #include "app/OsGeneration.h"
-#include "resources/resource.h"
+#include "pages/OsRadioButton.h"
 
 #include <gtest/gtest.h>
 

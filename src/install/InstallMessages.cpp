@@ -1,0 +1,82 @@
+#include "install/InstallMessages.h"
+
+#include "install/ComposedText.h"
+
+namespace InstallMessages {
+namespace {
+
+// Drivers on Windows' own list of bad printer drivers: known to be
+// unreliable, or to harm the system.
+constexpr ErrorCode ErrorPrinterDriverWarned = 3013;
+constexpr ErrorCode ErrorPrinterDriverBlocked = 3014;
+
+std::string joined(const std::vector<std::string>& items) {
+    std::string text;
+    for (const std::string& item : items) text.append(text.empty() ? "" : ", ").append(item);
+    return text;
+}
+
+}  // namespace
+
+const char* const RegistryError = u8"错误：无法设置有关的注册表信息";
+
+std::string unsupportedProcessor() {
+    return "This setup holds printer drivers for x86 and x64 Windows only, and this PC runs Windows on ARM64. "
+           "Nothing was installed.";
+}
+
+std::string driverFolderNotFound(const std::string& environment, const std::string& systemText) {
+    return composed({"The printer driver folder for ", environment,
+                     " could not be found, so nothing was installed. Make sure the Print Spooler service is running "
+                     "and run the setup again. Windows reported: ",
+                     systemText});
+}
+
+std::string incompletePackage(const std::vector<std::string>& missing, const std::string& startFolder) {
+    return composed({"The driver package is incomplete: ", joined(missing), " not found in ", startFolder,
+                     ", the folder the setup was started from. Nothing was installed. Put the complete x86 and x64 "
+                     "folders beside the setup program, start it from there and run it again."});
+}
+
+std::string fileNotCopied(const std::string& source, const std::string& destination, const std::string& systemText) {
+    return composed({"The driver file ", source, " could not be copied to ", destination,
+                     ", so the driver was not installed. Make sure nothing is printing and run the setup again as an "
+                     "administrator. Windows reported: ",
+                     systemText});
+}
+
+// Rights cannot help a driver that Windows knows to be faulty; a newer one can.
+std::string driverNotRegistered(const std::string& driverName, ErrorCode error, const std::string& systemText) {
+    const bool knownBad = error == ErrorPrinterDriverWarned || error == ErrorPrinterDriverBlocked;
+    return composed({"The printer driver ", driverName, " could not be registered. ",
+                     knownBad ? "Windows refuses it as a printer driver it knows to be faulty; install a newer driver "
+                                "package from the printer's supplier."
+                              : "Run the setup again as an administrator.",
+                     " Windows reported: ", systemText});
+}
+
+std::string printerNotAdded(const std::string& printerName, const std::string& portName,
+                            const std::string& systemText) {
+    const bool withoutPort = portName.empty();
+    return composed(
+        {"The printer ", printerName, " could not be added ", withoutPort ? "without a port" : "on the port \"",
+         portName, withoutPort ? "" : "\"",
+         ". Check that the port exists, then run the setup again as an administrator. Windows reported: ", systemText});
+}
+
+std::string printerNotMoved(const std::string& printerName, const std::string& portName,
+                            const std::string& systemText) {
+    return composed({"The printer ", printerName, " is already installed and could not be moved to the port \"",
+                     portName, "\". Run the setup again as an administrator. Windows reported: ", systemText});
+}
+
+std::string notMadeDefault(const std::string& printerName, const std::string& portName, const std::string& setupAccount,
+                           const std::string& signedIn) {
+    return composed({"The printer ", printerName, " is installed on the port \"", portName,
+                     "\", but it was not made the default printer: the setup ran as ", setupAccount, ", and ", signedIn,
+                     " is signed in. To make it the default printer, ", signedIn,
+                     " opens Devices and Printers in Control Panel, right-clicks ", printerName,
+                     " and chooses Set as default printer."});
+}
+
+}  // namespace InstallMessages

@@ -1,0 +1,5 @@
+#include "pages/ActivePages.h"
+
+DetailSettingPage* ActiveDetailPage = nullptr;
+SelectPortPage* ActivePortPage = nullptr;
+std::string SelectedPortName;
