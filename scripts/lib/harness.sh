@@ -41,14 +41,6 @@ build_native() {
     cmake --build "$build/native" -j "$(nproc)"
 }
 
-# The demo driver package, when the project has a generator for it, in $1.
-make_demo_package() {
-  if [ -x "$root/scripts/make-demo-package" ]; then
-    rm -rf "$1"
-    "$root/scripts/make-demo-package" "$1"
-  fi
-}
-
 # Starts Xvfb on a free display and exports DISPLAY; stop_xvfb ends it. Xvfb
 # picks the display itself and names it once it takes connections, so tests
 # that start their own side by side never reach for the same one.
