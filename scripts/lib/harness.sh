@@ -14,16 +14,10 @@ export WINEDEBUG=-all
 # dialog nobody can answer under Xvfb; the wizard needs neither.
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
+# The packages are listed once, in scripts/setup, which only looks when all
+# of them are there (a tenth of a second).
 ensure_tools() {
-  local tool
-  for tool in cmake g++ clang wine wineserver Xvfb import i686-w64-mingw32-g++ openssl osslsigncode; do
-    if ! command -v "$tool" >/dev/null 2>&1; then
-      "$root/scripts/setup"
-      return
-    fi
-  done
-  [ -f /usr/include/gtest/gtest.h ] || { "$root/scripts/setup"; return; }
-  [ "$(id -u)" -ne 0 ] || id "$test_account" >/dev/null 2>&1 || "$root/scripts/setup"
+  "$root/scripts/setup"
 }
 
 build_windows() {
@@ -39,14 +33,6 @@ build_native() {
   cmake -S "$root" -B "$build/native" -DBRIVANE_BUILD_ROOT="$build" -DBRIVANE_SANITIZE=ON \
     -DCMAKE_BUILD_TYPE=None >/dev/null &&
     cmake --build "$build/native" -j "$(nproc)"
-}
-
-# The demo driver package, when the project has a generator for it, in $1.
-make_demo_package() {
-  if [ -x "$root/scripts/make-demo-package" ]; then
-    rm -rf "$1"
-    "$root/scripts/make-demo-package" "$1"
-  fi
 }
 
 # Starts Xvfb on a free display and exports DISPLAY; stop_xvfb ends it. Xvfb
@@ -91,20 +77,21 @@ screenshot() {
 # Writes a .reg file in UTF-16, the form regedit reads whatever the locale,
 # from the UTF-8 lines given on standard input.
 import_registry() {
-  local prefix=$1 file="$1/drive_c/import.reg"
-  { printf 'Windows Registry Editor Version 5.00\r\n\r\n'; sed 's/$/\r/'; } | iconv -f UTF-8 -t UTF-16 >"$file"
-  WINEPREFIX="$prefix" wine regedit /S 'C:\import.reg' >/dev/null 2>&1
+  local prefix=$1 file="$1/drive_c/import.reg" status
+  { printf 'Windows Registry Editor Version 5.00\r\n\r\n'; sed 's/$/\r/'; } | iconv -f UTF-8 -t UTF-16 >"$file" &&
+    WINEPREFIX="$prefix" wine regedit /S 'C:\import.reg' >/dev/null 2>&1
+  status=$?
   rm -f "$file"
+  return $status
 }
 
 # make_prefix DIR win64|win32: a new prefix with the templates' Chinese font
 # mapped to one that is installed, so the wizard's texts do not show as boxes.
 make_prefix() {
   local prefix=$1 arch=$2
-  rm -rf "$prefix"
-  mkdir -p "$(dirname "$prefix")"
+  rm -rf "$prefix" && mkdir -p "$(dirname "$prefix")" || return 1
   WINEPREFIX="$prefix" WINEARCH="$arch" wineboot -i >/dev/null 2>&1 || return 1
-  import_registry "$prefix" <<'REG'
+  import_registry "$prefix" <<'REG' || return 1
 [HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes]
 "宋体"="WenQuanYi Micro Hei"
 "SimSun"="WenQuanYi Micro Hei"
@@ -115,23 +102,23 @@ REG
 # clone_prefix TEMPLATE DEST: a prefix is over a gigabyte, nearly all of it
 # Wine's own binaries, which nothing writes to. Those are hard-linked; every
 # other file (registry, ini files, the spooler's folders) is a real copy.
+# Fails when a link or a copy fails: a half-made clone would share files with
+# the template.
 clone_prefix() {
   local template=$1 dest=$2
-  rm -rf "$dest"
-  mkdir -p "$(dirname "$dest")"
-  cp -al "$template" "$dest"
+  rm -rf "$dest" && mkdir -p "$(dirname "$dest")" && cp -al "$template" "$dest" || return 1
   find "$dest" -type f \( -path '*/spool/*' -o ! \( -iname '*.dll' -o -iname '*.exe' -o -iname '*.nls' \
     -o -iname '*.drv' -o -iname '*.sys' -o -iname '*.ocx' -o -iname '*.cpl' -o -iname '*.acm' -o -iname '*.vxd' \) \) \
-    -exec sh -c 'for f; do cp -p "$f" "$f.copy" && mv -f "$f.copy" "$f"; done' sh {} +
+    -exec sh -c 'for f; do cp -p "$f" "$f.copy" && mv -f "$f.copy" "$f" || exit 1; done' sh {} +
 }
 
-# install_app PREFIX [EXE]: the wizard (the build's, or EXE) and, when there is
-# one, the demo package, in C:\brivane of the prefix. Prints the wizard's
-# Windows path.
+# install_app PREFIX [EXE]: the wizard (the build's, or EXE) and the demo
+# package (scripts/make-demo-package, in $build/demo-package), in C:\brivane of
+# the prefix. Prints the wizard's Windows path; fails, printing nothing, when
+# either is missing or a copy fails.
 install_app() {
   local app="$1/drive_c/brivane"
-  mkdir -p "$app"
-  cp "${2:-$build/windows/BrivaneSetup.exe}" "$app/BrivaneSetup.exe"
-  if [ -d "$build/demo-package" ]; then cp -r "$build/demo-package/." "$app/"; fi
+  mkdir -p "$app" && cp "${2:-$build/windows/BrivaneSetup.exe}" "$app/BrivaneSetup.exe" &&
+    cp -r "$build/demo-package/." "$app/" || return 1
   printf '%s' 'C:\brivane\BrivaneSetup.exe'
 }

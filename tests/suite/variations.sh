@@ -3,7 +3,8 @@
 # and the checks that it asks for after the run, printed as PASS and FAIL
 # lines like the driver's. Sourced by tests/suite/wine-run, which calls each
 # with the variation's name, the prefix, the test's name and the prefix's
-# architecture.
+# architecture. prepare_variation fails when it could not make its change, so
+# that a scenario never passes without it.
 # The library names planted beside the programs. Not version.dll: Wine's own
 # user32 imports it, so under a native-first override every window program
 # loads it from its folder before any code of its own runs.
@@ -39,9 +40,8 @@ prepare_variation() {
     # name the package stages.
     read-only-in-driver-folder)
       folder=$(staging_folder "$prefix" "$arch")
-      mkdir -p "$folder"
-      printf 'left read-only by an earlier install\r\n' >"$folder/UNIRES.DLL"
-      chmod a-w "$folder/UNIRES.DLL"
+      mkdir -p "$folder" && printf 'left read-only by an earlier install\r\n' >"$folder/UNIRES.DLL" &&
+        chmod a-w "$folder/UNIRES.DLL"
       ;;
     # Libraries that leave a marker when a loader maps them, planted beside
     # the wizard and beside a control program, with Wine told to load those
@@ -51,10 +51,9 @@ prepare_variation() {
     # check could not see planting at all.
     planted-libraries)
       local planted="$build/windows/tests/e2e/planted" control="$prefix/drive_c/control"
-      mkdir -p "$control"
-      cp "$build/windows/tests/e2e/naive_importer.exe" "$control/"
+      mkdir -p "$control" && cp "$build/windows/tests/e2e/naive_importer.exe" "$control/" || return 1
       for name in "${planted_names[@]}"; do
-        cp "$planted/$name" "$prefix/drive_c/brivane/" && cp "$planted/$name" "$control/"
+        cp "$planted/$name" "$prefix/drive_c/brivane/" && cp "$planted/$name" "$control/" || return 1
       done
       export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winspool.drv,uxtheme,wtsapi32=n,b"
       WINEPREFIX="$prefix" timeout 60 wine 'C:\control\naive_importer.exe' </dev/null >/dev/null 2>&1
