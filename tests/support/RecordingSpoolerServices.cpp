@@ -106,12 +106,16 @@ void RecordingSpoolerServices::closePrinter(PrinterHandle printer) {
 
 Result<RegistryKey> RecordingSpoolerServices::regOpenKeyForSetValue(RegistryRoot root, const std::string& subKey) {
     ErrorCode error = record("RegOpenKeyExA(" + rootName(root) + ", " + subKey + ")");
-    return {error == NoError ? handOut(RecordedKey) : nullptr, error};
+    if (error != NoError) return {nullptr, error};
+    openedKey = rootName(root) + "\\" + subKey;
+    return {handOut(RecordedKey), NoError};
 }
 
 ErrorCode RecordingSpoolerServices::regSetStringValue(RegistryKey key, const std::string& name,
                                                       const std::string& text) {
-    return recordWithHandle("RegSetValueExA(" + name + ", " + text + ")", key);
+    const ErrorCode error = recordWithHandle("RegSetValueExA(" + name + ", " + text + ")", key);
+    if (error == NoError) registry[openedKey + "\\" + name] = text;
+    return error;
 }
 
 void RecordingSpoolerServices::regCloseKey(RegistryKey key) {
@@ -124,6 +128,7 @@ ErrorCode RecordingSpoolerServices::copyFile(const std::string& source, const st
     if (attributesOf(destination) & (FileAttribute::ReadOnly | FileAttribute::Hidden)) return ErrorAccessDenied;
     attributes[destination] = attributesOf(source);
     missingFiles.erase(destination);
+    copies.emplace_back(source, destination);
     return NoError;
 }
 
@@ -195,12 +200,25 @@ std::string RecordingSpoolerServices::errorText(ErrorCode error) {
     return "system error " + std::to_string(error);
 }
 
-// Marks the conversion, so that a test sees which texts went through it.
+// Marks the conversion, so that a test sees which texts went through it; an
+// empty text stays empty.
 std::string RecordingSpoolerServices::ansiToUtf8(const std::string& text) {
-    return "<" + text + ">";
+    if (text.empty()) return text;
+    const WideText wide = ansiToWide(text);
+    std::string utf8 = "<";
+    for (wchar_t unit : wide.view()) {
+        if (unit < 0x80) {
+            utf8 += static_cast<char>(unit);
+        } else {
+            utf8 += static_cast<char>(0xC0 | (unit >> 6));
+            utf8 += static_cast<char>(0x80 | (unit & 0x3F));
+        }
+    }
+    return utf8 + ">";
 }
 
-// A byte for a code unit: the tests' names are ASCII.
 WideText RecordingSpoolerServices::ansiToWide(const std::string& text) {
-    return WideText{std::wstring(text.begin(), text.end())};
+    std::wstring wide;
+    for (unsigned char byte : text) wide += byte == 0xA3 ? L'\u0141' : static_cast<wchar_t>(byte);
+    return WideText{wide};
 }

@@ -5,11 +5,14 @@
 #include <map>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
-// A stand-in for the operating system: answers from a script and writes
-// down every call, with its arguments, in order. Call texts look like
-// "CopyFileA(x86\ZRB.DLL, D:\drivers\ZRB.DLL)".
+// A stand-in for the operating system: answers from a script, keeps what a
+// run leaves behind (copied files, records, registry values) and writes down
+// every call, with its arguments, in order. Call texts look like
+// "CopyFileA(x86\ZRB.DLL, D:\drivers\ZRB.DLL)". Its ANSI code page is
+// Latin-1 but for byte 0xA3, which is U+0141 as in code page 1250.
 class RecordingSpoolerServices : public SpoolerServices {
 public:
     // The script.
@@ -39,9 +42,14 @@ public:
 
     // The record.
     std::vector<std::string> calls;
+    std::vector<std::pair<std::string, std::string>> copies;  // source, destination; those that succeeded
     std::vector<DriverInfo3> drivers;
     std::vector<PrinterInfo2> printers;
-    std::vector<PrinterInfo2W> printerChanges;  // by SetPrinterW
+    std::vector<PrinterInfo2W> printerChanges;    // by SetPrinterW
+    std::map<std::string, std::string> registry;  // "HKCU\<key>\<value name>": the text set
+
+    // Whether every printer and key handed out was closed again.
+    bool allHandlesClosed() const { return openHandles.empty(); }
 
     std::vector<PortInfo2> enumPorts() override;
     std::vector<MonitorInfo1> enumMonitors() override;
@@ -82,4 +90,5 @@ private:
     std::uint32_t attributesOf(const std::string& path) const;
 
     std::set<const void*> openHandles;
+    std::string openedKey;
 };
