@@ -5,13 +5,14 @@
 // page, as it moves the port page's, and the page closes. Running the engine
 // itself, rather than a copy of its calls, keeps the floor exact as the
 // install changes. Then, like the wizard, it shows the completion message
-// and ends once that is dismissed.
+// and ends once that is dismissed: the probe reads both programs' peak
+// working sets while that message is up.
 //
 // The pause the engine makes on purpose before the last position stays in:
 // scripts/bench takes the same 500 ms off the wizard's time and off this
 // one's, so that what a real pause costs beyond its length (the sleep's
-// overshoot, the work the system finishes meanwhile) falls on both alike. A
-// pause made a no-op would leave it on the wizard's side alone.
+// overshoot, whatever else the system does in that time) falls on both
+// alike. A pause made a no-op would leave it on the wizard's side alone.
 #include "BareInstallResource.h"
 #include "app/CompletionMessage.h"
 #include "app/OsGeneration.h"
