@@ -1,8 +1,7 @@
 // Timings for scripts/bench, taken inside Windows (or Wine) so that they
 // include no start-up of the timing program itself. Prints one line a sample:
 //   startup wizard|template|bare <milliseconds> <peak working set in KB>
-//   install wizard <milliseconds from the Install click to the port page closing> <peak working set in KB>
-//   install bare <milliseconds of the bare install's run> <its peak working set in KB>
+//   install wizard|bare <milliseconds from the Install click to the page closing> <peak working set in KB>
 // The first sample of each kind only warms up and is not printed.
 #include "BareDialogResource.h"
 #include "InstallTiming.h"
@@ -69,7 +68,8 @@ int timeStartups(int runs, const std::wstring& wizard, const std::wstring& sameT
 int timeInstalls(int runs, const std::wstring& wizard, const std::wstring& bareInstall) {
     Report report("bench");
     const Screenshots noScreenshots(false);
-    ScenarioContext context{report, wizard, folderOf(wizard), noScreenshots};
+    ScenarioContext wizardContext{report, wizard, folderOf(wizard), noScreenshots};
+    ScenarioContext bareContext{report, bareInstall, folderOf(bareInstall), noScreenshots};
     const SpoolerState baseline = currentSpoolerState();
     // What the wizard's first install left: the floor means something only
     // if it does the same work.
@@ -79,7 +79,7 @@ int timeInstalls(int runs, const std::wstring& wizard, const std::wstring& bareI
         for (const char* program : {"wizard", "bare"}) {
             const bool bare = std::strcmp(program, "bare") == 0;
             const std::optional<InstallSample> sample =
-                bare ? timeBareInstall(report, bareInstall, folderOf(bareInstall)) : timeInstall(context);
+                bare ? timeBareInstall(bareContext) : timeInstall(wizardContext);
             const SpoolerState left = addedSince(baseline, currentSpoolerState());
             if (sample && !bare && !wizardLeft) wizardLeft = left;
             const bool sameWork =
