@@ -38,26 +38,35 @@ WideText textOrEmpty(const wchar_t* text) {
     return text ? WideText{text} : WideText();
 }
 
-// The spooler's form of the record (PRINTER_INFO_2A or W); its pointers
-// point into `printer`. The spooler keeps status, jobs and pages per minute
-// itself: a caller hands them over as zero.
+// The record's texts that may be null, in the spooler's form (PRINTER_INFO_2A
+// or W) and the wizard's.
+template <typename Native, typename Text>
+const std::pair<decltype(Native::pServerName) Native::*, std::optional<Text> BasicPrinterInfo2<Text>::*>
+    OptionalTexts[] = {
+        {&Native::pServerName, &BasicPrinterInfo2<Text>::serverName},
+        {&Native::pShareName, &BasicPrinterInfo2<Text>::shareName},
+        {&Native::pComment, &BasicPrinterInfo2<Text>::comment},
+        {&Native::pLocation, &BasicPrinterInfo2<Text>::location},
+        {&Native::pSepFile, &BasicPrinterInfo2<Text>::sepFile},
+        {&Native::pPrintProcessor, &BasicPrinterInfo2<Text>::printProcessor},
+        {&Native::pDatatype, &BasicPrinterInfo2<Text>::dataType},
+        {&Native::pParameters, &BasicPrinterInfo2<Text>::parameters},
+};
+
+// The spooler's form of the record; its pointers point into `printer`. The
+// spooler keeps status, jobs and pages per minute itself: a caller hands
+// them over as zero.
 template <typename Native, typename Text>
 Native nativeRecord(const BasicPrinterInfo2<Text>& printer) {
     using DevMode = std::remove_pointer_t<decltype(Native::pDevMode)>;
     Native record = {};
-    record.pServerName = mutableTextOrNull(printer.serverName);
     record.pPrinterName = mutableText(printer.printerName);
-    record.pShareName = mutableTextOrNull(printer.shareName);
     record.pPortName = mutableText(printer.portName);
     record.pDriverName = mutableText(printer.driverName);
-    record.pComment = mutableTextOrNull(printer.comment);
-    record.pLocation = mutableTextOrNull(printer.location);
+    for (const auto& [native, wizard] : OptionalTexts<Native, Text>)
+        record.*native = mutableTextOrNull(printer.*wizard);
     if (!printer.devMode.empty())
         record.pDevMode = reinterpret_cast<DevMode*>(const_cast<std::uint8_t*>(printer.devMode.data()));
-    record.pSepFile = mutableTextOrNull(printer.sepFile);
-    record.pPrintProcessor = mutableTextOrNull(printer.printProcessor);
-    record.pDatatype = mutableTextOrNull(printer.dataType);
-    record.pParameters = mutableTextOrNull(printer.parameters);
     record.Attributes = printer.attributes;
     record.Priority = printer.priority;
     record.DefaultPriority = printer.defaultPriority;
@@ -66,18 +75,6 @@ Native nativeRecord(const BasicPrinterInfo2<Text>& printer) {
     return record;
 }
 
-// The record's texts that may be null, in both forms.
-constexpr std::pair<LPWSTR PRINTER_INFO_2W::*, std::optional<WideText> PrinterInfo2W::*> OptionalTexts[] = {
-    {&PRINTER_INFO_2W::pServerName, &PrinterInfo2W::serverName},
-    {&PRINTER_INFO_2W::pShareName, &PrinterInfo2W::shareName},
-    {&PRINTER_INFO_2W::pComment, &PrinterInfo2W::comment},
-    {&PRINTER_INFO_2W::pLocation, &PrinterInfo2W::location},
-    {&PRINTER_INFO_2W::pSepFile, &PrinterInfo2W::sepFile},
-    {&PRINTER_INFO_2W::pPrintProcessor, &PrinterInfo2W::printProcessor},
-    {&PRINTER_INFO_2W::pDatatype, &PrinterInfo2W::dataType},
-    {&PRINTER_INFO_2W::pParameters, &PrinterInfo2W::parameters},
-};
-
 // Every field as the spooler returned it, the DEVMODEW with its driver's
 // extra bytes included.
 PrinterInfo2W wizardRecord(const PRINTER_INFO_2W& record) {
@@ -85,7 +82,8 @@ PrinterInfo2W wizardRecord(const PRINTER_INFO_2W& record) {
     printer.printerName = textOrEmpty(record.pPrinterName);
     printer.portName = textOrEmpty(record.pPortName);
     printer.driverName = textOrEmpty(record.pDriverName);
-    for (const auto& [native, wizard] : OptionalTexts) printer.*wizard = textOrNull(record.*native);
+    for (const auto& [native, wizard] : OptionalTexts<PRINTER_INFO_2W, WideText>)
+        printer.*wizard = textOrNull(record.*native);
     if (record.pDevMode) {
         const auto* bytes = reinterpret_cast<const std::uint8_t*>(record.pDevMode);
         printer.devMode.assign(bytes, bytes + record.pDevMode->dmSize + record.pDevMode->dmDriverExtra);
