@@ -1,7 +1,7 @@
 #include "SystemSpoolerState.h"
 
 #include "InstalledState.h"
-#include "platform/SizeProtocol.h"
+#include "platform/SpoolerLibrary.h"
 
 #include <windows.h>
 #include <winspool.h>

@@ -1,8 +1,8 @@
 #include "install/InstallEngine.h"
 
 #include "catalogue/ModelCatalogue.h"
-#include "install/ComposedText.h"
 #include "install/InstallMessages.h"
+#include "platform/ComposedText.h"
 
 #include <utility>
 #include <vector>
@@ -117,10 +117,28 @@ PrinterInfo2 printerRecord(const std::string& driverName, const std::string& por
     return printer;
 }
 
+// DEVMODEW's dmSize and dmDriverExtra: WORDs at bytes 68 and 70, after its
+// 32-character device name and two version WORDs.
+constexpr std::size_t DevModeSizeAt = 68;
+constexpr std::size_t DriverExtraAt = 70;
+
+// The settings every driver reads (paper, orientation, copies) without the
+// private bytes after them, which only the driver that wrote them knows;
+// none when the record is not a whole DEVMODE.
+std::vector<std::uint8_t> publicPart(std::vector<std::uint8_t> devMode) {
+    if (devMode.size() < DriverExtraAt + 2) return {};
+    const std::size_t size = devMode[DevModeSizeAt] | devMode[DevModeSizeAt + 1] << 8;
+    if (size < DriverExtraAt + 2 || size > devMode.size()) return {};
+    devMode.resize(size);
+    devMode[DriverExtraAt] = devMode[DriverExtraAt + 1] = 0;
+    return devMode;
+}
+
 // Windows refuses to add a printer whose name is taken. A second install
 // must still leave it on the chosen port with this run's driver; its name,
-// sharing, comments and settings stay exactly as they were, since other
-// programs and the share's clients find the printer by them.
+// sharing, comments and settings stay as they were, since other programs
+// and the share's clients find the printer by them. Settings kept for
+// another driver keep their public part only.
 ErrorCode updateExistingPrinter(SpoolerServices& services, const PrinterInfo2& wanted) {
     WideText port = services.ansiToWide(wanted.portName);
     WideText driver = services.ansiToWide(wanted.driverName);
@@ -129,6 +147,7 @@ ErrorCode updateExistingPrinter(SpoolerServices& services, const PrinterInfo2& w
     Result<PrinterInfo2W> current = services.getPrinter(opened.value);
     ErrorCode error = current.error;
     if (current.ok() && (current.value.portName != port || current.value.driverName != driver)) {
+        if (current.value.driverName != driver) current.value.devMode = publicPart(std::move(current.value.devMode));
         current.value.portName = std::move(port);
         current.value.driverName = std::move(driver);
         error = services.setPrinter(opened.value, current.value);
@@ -140,16 +159,24 @@ ErrorCode updateExistingPrinter(SpoolerServices& services, const PrinterInfo2& w
 // "Device" is the default printer of the account the setup runs as. Elevated
 // with another account's name and password, that is not the one signed in
 // at the screen, whose default would stay as it was: then the user is told
-// instead. Where the signed-in account cannot be told, the setup's own
-// account is taken to be it.
+// instead. Names are compared first: an account of a directory this PC
+// cannot reach, or of a domain whose controller does not answer, has a name
+// but no SID to be found. Where the signed-in account cannot be told, the
+// setup's own account is taken to be it.
 std::string defaultPrinterRefusal(SpoolerServices& services, const std::string& printerName,
                                   const std::string& portName) {
-    const std::optional<std::string> signedIn = services.sessionAccount();
-    if (!signedIn) return {};
+    const SessionUser session = services.sessionUser();
+    // A bare user name may resolve to an account of another domain.
+    if (session.domain.empty() || session.user.empty()) return {};
     const std::optional<std::string> setupAccount = services.processAccount();
-    if (!setupAccount || *setupAccount == *signedIn) return {};
-    return InstallMessages::notMadeDefault(printerName, services.ansiToUtf8(portName),
-                                           services.accountName(*setupAccount), services.accountName(*signedIn));
+    if (!setupAccount) return {};
+    const std::string signedIn = composed({session.domain, "\\", session.user});
+    const std::string setupName = services.accountName(*setupAccount);
+    if (services.sameAccountName(setupName, signedIn)) return {};
+    const std::optional<std::string> signedInSid = services.accountSid(signedIn);
+    // Neither SID to compare nor a name of the setup's own to compare with.
+    if (signedInSid ? *signedInSid == *setupAccount : setupName == *setupAccount) return {};
+    return InstallMessages::notMadeDefault(printerName, services.ansiToUtf8(portName), setupName, signedIn);
 }
 
 // Later failures of a run are usually consequences of the first, so only
@@ -194,7 +221,11 @@ InstallOutcome InstallEngine::run(std::optional<DriverArchitecture> architecture
     const std::string& directory = directoryQuery.value;
     const std::vector<PackageFile> files = packageFiles(traits, directory, modelIndex);
     const std::vector<std::string> missing = missingSources(services, files);
-    if (!missing.empty()) return {false, incompletePackage(missing, services.ansiToUtf8(services.currentDirectory()))};
+    if (!missing.empty()) {
+        const std::uint32_t drive = services.currentDriveType();
+        return {false, incompletePackage(missing, services.ansiToUtf8(services.currentDirectory()),
+                                         drive == DriveType::Remote || drive == DriveType::NoRootDir)};
+    }
 
     // A driver registered over an older file left in the folder would be a
     // mix of two versions: the first file not copied ends the run.

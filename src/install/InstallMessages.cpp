@@ -1,12 +1,14 @@
 #include "install/InstallMessages.h"
 
-#include "install/ComposedText.h"
+#include "platform/ComposedText.h"
 
 namespace InstallMessages {
 namespace {
 
-// Drivers on Windows' own list of bad printer drivers: known to be
-// unreliable, or to harm the system.
+// Drivers on Windows' own list of bad printer drivers (known to be
+// unreliable, or to harm the system), and kernel-mode printer drivers, which
+// Windows no longer installs.
+constexpr ErrorCode ErrorKernelModeDriverBlocked = 1930;
 constexpr ErrorCode ErrorPrinterDriverWarned = 3013;
 constexpr ErrorCode ErrorPrinterDriverBlocked = 3014;
 
@@ -32,10 +34,17 @@ std::string driverFolderNotFound(const std::string& environment, const std::stri
                      systemText});
 }
 
-std::string incompletePackage(const std::vector<std::string>& missing, const std::string& startFolder) {
+// A setup run as an administrator does not see the drive letters mapped
+// for the person's own logon: the package is there, out of its reach.
+std::string incompletePackage(const std::vector<std::string>& missing, const std::string& startFolder,
+                              bool networkDrive) {
     return composed({"The driver package is incomplete: ", joined(missing), " not found in ", startFolder,
-                     ", the folder the setup was started from. Nothing was installed. Put the complete x86 and x64 "
-                     "folders beside the setup program, start it from there and run it again."});
+                     ", the folder the setup was started from. Nothing was installed. ",
+                     networkDrive ? "That folder is on a network drive, which a setup run as an administrator may "
+                                    "not see: copy the setup program with its x86 and x64 folders to a folder on "
+                                    "this PC, start it from there and run it again."
+                                  : "Put the complete x86 and x64 folders beside the setup program, start it from "
+                                    "there and run it again."});
 }
 
 std::string fileNotCopied(const std::string& source, const std::string& destination, const std::string& systemText) {
@@ -47,7 +56,8 @@ std::string fileNotCopied(const std::string& source, const std::string& destinat
 
 // Rights cannot help a driver that Windows knows to be faulty; a newer one can.
 std::string driverNotRegistered(const std::string& driverName, ErrorCode error, const std::string& systemText) {
-    const bool knownBad = error == ErrorPrinterDriverWarned || error == ErrorPrinterDriverBlocked;
+    const bool knownBad = error == ErrorKernelModeDriverBlocked || error == ErrorPrinterDriverWarned ||
+                          error == ErrorPrinterDriverBlocked;
     return composed({"The printer driver ", driverName, " could not be registered. ",
                      knownBad ? "Windows refuses it as a printer driver it knows to be faulty; install a newer driver "
                                 "package from the printer's supplier."
@@ -76,7 +86,9 @@ std::string notMadeDefault(const std::string& printerName, const std::string& po
                      "\", but it was not made the default printer: the setup ran as ", setupAccount, ", and ", signedIn,
                      " is signed in. To make it the default printer, ", signedIn,
                      " opens Devices and Printers in Control Panel, right-clicks ", printerName,
-                     " and chooses Set as default printer."});
+                     " and chooses Set as default printer; on Windows 10 and 11, in Settings, Printers & scanners, "
+                     "switches off \"Let Windows manage my default printer\", then chooses ",
+                     printerName, " and Set as default."});
 }
 
 }  // namespace InstallMessages

@@ -15,7 +15,8 @@ extern const char* const RegistryError;
 
 std::string unsupportedProcessor();
 std::string driverFolderNotFound(const std::string& environment, const std::string& systemText);
-std::string incompletePackage(const std::vector<std::string>& missing, const std::string& startFolder);
+std::string incompletePackage(const std::vector<std::string>& missing, const std::string& startFolder,
+                              bool networkDrive);
 std::string fileNotCopied(const std::string& source, const std::string& destination, const std::string& systemText);
 std::string driverNotRegistered(const std::string& driverName, ErrorCode error, const std::string& systemText);
 std::string printerNotAdded(const std::string& printerName, const std::string& portName, const std::string& systemText);

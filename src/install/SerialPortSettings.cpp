@@ -1,6 +1,6 @@
 #include "install/SerialPortSettings.h"
 
-#include "install/ComposedText.h"
+#include "platform/ComposedText.h"
 
 #include <array>
 

@@ -113,7 +113,6 @@ void DetailSettingPage::nextAction() {
     installOutcome = {false, "The installation did not run to its end. Run the setup again."};
     INT_PTR result = portPage.runModal();
     if (result == IDCANCEL) return;
-    SelectedPortName = portPage.portName;
     if (auto message = completionMessage(OsGeneration, installOutcome)) showMessageBox(fromUtf8(*message));
     accept();
 }

@@ -1,6 +1,6 @@
 #include "platform/Accounts.h"
 
-#include "install/ComposedText.h"
+#include "platform/ComposedText.h"
 #include "platform/SystemLibrary.h"
 #include "platform/TextConversion.h"
 
@@ -31,27 +31,6 @@ std::optional<std::string> userOfToken(HANDLE token) {
     return sidText(buffer.user.User.Sid);
 }
 
-// "DOMAIN\user" of this process's session, or empty. The session services
-// answer for the caller's own session without any right over another
-// account's processes, which an administrator's elevated process lacks.
-WideText sessionUserName() {
-    // Not a known DLL: an import would be looked up beside the program first.
-    HMODULE library = loadSystemLibrary(L"wtsapi32.dll");
-    auto query = systemProcedure<QuerySessionInformation>(library, "WTSQuerySessionInformationW");
-    auto release = systemProcedure<FreeSessionMemory>(library, "WTSFreeMemory");
-    wchar_t* domain = nullptr;
-    wchar_t* user = nullptr;
-    DWORD bytes = 0;
-    WideText name;
-    if (query && release && query(WTS_CURRENT_SERVER_HANDLE, WTS_CURRENT_SESSION, WTSDomainName, &domain, &bytes) &&
-        query(WTS_CURRENT_SERVER_HANDLE, WTS_CURRENT_SESSION, WTSUserName, &user, &bytes) && *user)
-        name = *domain ? WideText{domain, L"\\", user} : WideText{user};
-    if (domain) release(domain);
-    if (user) release(user);
-    if (library) FreeLibrary(library);
-    return name;
-}
-
 }  // namespace
 
 std::optional<std::string> processAccount() {
@@ -62,20 +41,6 @@ std::optional<std::string> processAccount() {
     return sid;
 }
 
-std::optional<std::string> sessionAccount() {
-    const WideText name = sessionUserName();
-    if (name.view().empty()) return std::nullopt;
-    BYTE sid[SECURITY_MAX_SID_SIZE];
-    DWORD sidSize = sizeof sid;
-    wchar_t domain[256];
-    DWORD domainLength = 256;
-    SID_NAME_USE use;
-    if (!LookupAccountNameW(nullptr, name.c_str(), sid, &sidSize, domain, &domainLength, &use)) return std::nullopt;
-    return sidText(sid);
-}
-
-// Only asked when a message needs it: a domain account's name may take the
-// network to look up.
 std::string accountName(const std::string& sid) {
     PSID binary = nullptr;
     if (!ConvertStringSidToSidA(sid.c_str(), &binary)) return sid;
@@ -89,4 +54,42 @@ std::string accountName(const std::string& sid) {
     if (!found) return sid;
     return composed(
         {toUtf8(std::wstring_view(domain, domainLength)), "\\", toUtf8(std::wstring_view(name, nameLength))});
+}
+
+SessionUser sessionUser() {
+    // Not a known DLL: an import would be looked up beside the program first.
+    HMODULE library = loadSystemLibrary(L"wtsapi32.dll");
+    auto query = systemProcedure<QuerySessionInformation>(library, "WTSQuerySessionInformationW");
+    auto release = systemProcedure<FreeSessionMemory>(library, "WTSFreeMemory");
+    // The session services answer for the caller's own session without any
+    // right over another account's processes, which an elevated process lacks.
+    const auto read = [&](WTS_INFO_CLASS part) {
+        std::string answer;
+        wchar_t* text = nullptr;
+        DWORD bytes = 0;
+        if (query && release && query(WTS_CURRENT_SERVER_HANDLE, WTS_CURRENT_SESSION, part, &text, &bytes)) {
+            answer = toUtf8(text);
+            release(text);
+        }
+        return answer;
+    };
+    const SessionUser signedIn{read(WTSDomainName), read(WTSUserName)};
+    if (library) FreeLibrary(library);
+    return signedIn;
+}
+
+std::optional<std::string> accountSid(const std::string& name) {
+    BYTE sid[SECURITY_MAX_SID_SIZE];
+    DWORD sidSize = sizeof sid;
+    wchar_t domain[256];
+    DWORD domainLength = 256;
+    SID_NAME_USE use;
+    if (!LookupAccountNameW(nullptr, fromUtf8(name).c_str(), sid, &sidSize, domain, &domainLength, &use))
+        return std::nullopt;
+    return sidText(sid);
+}
+
+bool sameAccountName(const std::string& a, const std::string& b) {
+    return CompareStringW(LOCALE_INVARIANT, NORM_IGNORECASE, fromUtf8(a).c_str(), -1, fromUtf8(b).c_str(), -1) ==
+           CSTR_EQUAL;
 }

@@ -1,19 +1,29 @@
 #pragma once
 
-#include <windows.h>
+#include "platform/SpoolerServices.h"
 
+#include <cstdint>
+#include <utility>
 #include <vector>
 
-// The size protocol of the spooler's enumeration calls: ask for the size,
-// allocate it, ask again; the second call's count bounds the records, and a
-// failed call yields none. `call(buffer, size, &needed, &count)`.
-template <typename Call>
-std::vector<BYTE> enumerate(Call call, DWORD& count) {
-    DWORD needed = 0;
-    count = 0;
-    call(nullptr, 0, &needed, &count);
-    std::vector<BYTE> buffer(needed);
-    count = 0;
-    if (needed == 0 || !call(buffer.data(), needed, &needed, &count)) count = 0;
-    return buffer;
+// The size protocol of the spooler's reading calls: ask for the size,
+// allocate it, read. What is read may grow in between (a port added, a
+// comment changed); the failed read then names the new size, and the read is
+// made again with it, a few times at most. `read(buffer, size, needed)`
+// answers NoError or the call's error and sets `needed`; the first call asks
+// with no buffer.
+template <typename Read>
+Result<std::vector<std::uint8_t>> readWhole(Read read) {
+    constexpr ErrorCode InsufficientBuffer = 122;
+    constexpr int Attempts = 3;
+    std::vector<std::uint8_t> buffer;
+    std::uint32_t needed = 0;
+    ErrorCode error = read(nullptr, 0, needed);
+    if (needed == 0) return {std::move(buffer), error};
+    for (int attempt = 0; attempt < Attempts; ++attempt) {
+        buffer.assign(needed, 0);
+        error = read(buffer.data(), needed, needed);
+        if (error != InsufficientBuffer) break;
+    }
+    return {std::move(buffer), error};
 }

@@ -4,6 +4,8 @@
 
 #include <winspool.h>
 
+#include "platform/SizeProtocol.h"
+
 // The spooler's client library, from the system folder, and the functions
 // the wizard calls in it. A function the library lacks is null.
 class SpoolerLibrary {
@@ -29,3 +31,19 @@ public:
     decltype(&SetPrinterW) const setPrinterW;
     decltype(&ClosePrinter) const closePrinterFunction;
 };
+
+// The size protocol for a spooler enumeration, `call(buffer, size, &needed,
+// &count)`: the count of the read that succeeded bounds the records, and a
+// failed enumeration yields none.
+template <typename Call>
+std::vector<BYTE> enumerate(Call call, DWORD& count) {
+    Result<std::vector<BYTE>> read = readWhole([&](BYTE* buffer, std::uint32_t size, std::uint32_t& needed) {
+        DWORD asked = 0;
+        count = 0;
+        const ErrorCode error = call(buffer, size, &asked, &count) ? NoError : GetLastError();
+        needed = asked;
+        return error;
+    });
+    if (!read.ok()) count = 0;
+    return std::move(read.value);
+}

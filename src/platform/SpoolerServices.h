@@ -90,11 +90,23 @@ constexpr std::uint32_t System = 0x4;
 constexpr std::uint32_t Directory = 0x10;
 }  // namespace FileAttribute
 
+// DRIVE_*, the ones the wizard looks at.
+namespace DriveType {
+constexpr std::uint32_t NoRootDir = 1;
+constexpr std::uint32_t Remote = 4;
+}  // namespace DriveType
+
 // The three numbers of OSVERSIONINFO(EX)A that the wizard reads.
 struct OsVersion {
     std::uint32_t platformId = 0;
     std::uint32_t majorVersion = 0;
     std::uint32_t minorVersion = 0;
+};
+
+// WTSDomainName and WTSUserName of a session.
+struct SessionUser {
+    std::string domain;
+    std::string user;
 };
 
 enum class RegistryRoot { CurrentUser, LocalMachine };
@@ -154,6 +166,8 @@ public:
     virtual ErrorCode setFileAttributes(const std::string& path, std::uint32_t attributes) = 0;
     // GetCurrentDirectoryA: where relative package paths are looked up.
     virtual std::string currentDirectory() = 0;
+    // GetDriveTypeA with no root: the type of the current directory's drive.
+    virtual std::uint32_t currentDriveType() = 0;
 
     // GetVersionExA with a record whose size field is `recordSize` (156 for
     // OSVERSIONINFOEXA, 148 for OSVERSIONINFOA); nullopt when the call fails.
@@ -166,15 +180,21 @@ public:
     // exist, as before Windows 10 version 1709, or fails.
     virtual std::optional<std::uint16_t> nativeMachine() = 0;
 
-    // The account this process runs as (its token's user), and the account
-    // signed in to this process's session (WTSQuerySessionInformationW, then
-    // LookupAccountNameW), as SIDs in text form ("S-1-5-21-..."). nullopt
-    // when it cannot be told: a call or a function missing or failing.
+    // The account this process runs as: its token's user as a SID in text
+    // form ("S-1-5-21-..."); nullopt when the token cannot be read.
     virtual std::optional<std::string> processAccount() = 0;
-    virtual std::optional<std::string> sessionAccount() = 0;
     // LookupAccountSidW: "DOMAIN\user" in UTF-8, or the SID itself when the
     // account has no name to be found (deleted, or its domain unreachable).
     virtual std::string accountName(const std::string& sid) = 0;
+    // WTSQuerySessionInformationW for this process's session: the domain and
+    // the user signed in, in UTF-8; empty where the query fails or names none.
+    virtual SessionUser sessionUser() = 0;
+    // LookupAccountNameW on a "DOMAIN\user" name: the account's SID in text
+    // form; nullopt when the name does not resolve.
+    virtual std::optional<std::string> accountSid(const std::string& name) = 0;
+    // Whether two account names are the same as Windows compares them:
+    // without regard to case.
+    virtual bool sameAccountName(const std::string& a, const std::string& b) = 0;
 
     virtual void sleep(std::uint32_t milliseconds) = 0;
     virtual void outputDebugString(const std::string& text) = 0;

@@ -1,7 +1,6 @@
 #include "platform/Win32SpoolerServices.h"
 
 #include "platform/Accounts.h"
-#include "platform/SizeProtocol.h"
 #include "platform/SystemLibrary.h"
 #include "platform/TextConversion.h"
 
@@ -202,19 +201,15 @@ Result<PrinterHandle> Win32SpoolerServices::openPrinter(const WideText& printerN
 
 Result<PrinterInfo2W> Win32SpoolerServices::getPrinter(PrinterHandle printer) {
     if (!spooler().getPrinterW) return {{}, ERROR_PROC_NOT_FOUND};
-    // The record may grow between asking for its size and reading it (its
-    // comment changed meanwhile); the failed read then names the new size.
-    constexpr int Attempts = 3;
-    std::vector<BYTE> buffer;
-    DWORD needed = 0;
-    spooler().getPrinterW(static_cast<HANDLE>(printer), 2, nullptr, 0, &needed);
-    for (int attempt = 0; attempt < Attempts && needed != 0; ++attempt) {
-        buffer.assign(needed, 0);
-        if (spooler().getPrinterW(static_cast<HANDLE>(printer), 2, buffer.data(), needed, &needed))
-            return {wizardRecord(*reinterpret_cast<const PRINTER_INFO_2W*>(buffer.data())), NoError};
-        if (GetLastError() != ERROR_INSUFFICIENT_BUFFER) break;
-    }
-    return {{}, GetLastError()};
+    const Result<std::vector<BYTE>> read = readWhole([&](BYTE* buffer, std::uint32_t size, std::uint32_t& needed) {
+        DWORD asked = 0;
+        const ErrorCode error =
+            lastErrorIfFalse(spooler().getPrinterW(static_cast<HANDLE>(printer), 2, buffer, size, &asked));
+        needed = asked;
+        return error;
+    });
+    if (!read.ok()) return {{}, read.error};
+    return {wizardRecord(*reinterpret_cast<const PRINTER_INFO_2W*>(read.value.data())), NoError};
 }
 
 ErrorCode Win32SpoolerServices::setPrinter(PrinterHandle printer, const PrinterInfo2W& info) {
@@ -265,6 +260,12 @@ std::string Win32SpoolerServices::currentDirectory() {
     return folder;
 }
 
+// The root of the current directory: a start folder on a network drive, or
+// on a drive letter that this process's logon does not have, reads as such.
+std::uint32_t Win32SpoolerServices::currentDriveType() {
+    return GetDriveTypeA(nullptr);
+}
+
 std::optional<OsVersion> Win32SpoolerServices::versionEx(std::uint32_t recordSize) {
     OSVERSIONINFOEXA record = {};
     record.dwOSVersionInfoSize = recordSize;
@@ -295,12 +296,20 @@ std::optional<std::string> Win32SpoolerServices::processAccount() {
     return ::processAccount();
 }
 
-std::optional<std::string> Win32SpoolerServices::sessionAccount() {
-    return ::sessionAccount();
-}
-
 std::string Win32SpoolerServices::accountName(const std::string& sid) {
     return ::accountName(sid);
+}
+
+SessionUser Win32SpoolerServices::sessionUser() {
+    return ::sessionUser();
+}
+
+std::optional<std::string> Win32SpoolerServices::accountSid(const std::string& name) {
+    return ::accountSid(name);
+}
+
+bool Win32SpoolerServices::sameAccountName(const std::string& a, const std::string& b) {
+    return ::sameAccountName(a, b);
 }
 
 void Win32SpoolerServices::sleep(std::uint32_t milliseconds) {

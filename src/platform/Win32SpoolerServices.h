@@ -32,12 +32,15 @@ public:
     std::optional<std::uint32_t> fileAttributes(const std::string& path) override;
     ErrorCode setFileAttributes(const std::string& path, std::uint32_t attributes) override;
     std::string currentDirectory() override;
+    std::uint32_t currentDriveType() override;
     std::optional<OsVersion> versionEx(std::uint32_t recordSize) override;
     std::optional<bool> isWow64Process() override;
     std::optional<std::uint16_t> nativeMachine() override;
     std::optional<std::string> processAccount() override;
-    std::optional<std::string> sessionAccount() override;
     std::string accountName(const std::string& sid) override;
+    SessionUser sessionUser() override;
+    std::optional<std::string> accountSid(const std::string& name) override;
+    bool sameAccountName(const std::string& a, const std::string& b) override;
     void sleep(std::uint32_t milliseconds) override;
     void outputDebugString(const std::string& text) override;
     std::string errorText(ErrorCode error) override;

@@ -1,5 +1,7 @@
 #include "RecordingSpoolerServices.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
 
 namespace {
@@ -155,6 +157,11 @@ std::string RecordingSpoolerServices::currentDirectory() {
     return startFolder;
 }
 
+std::uint32_t RecordingSpoolerServices::currentDriveType() {
+    record("GetDriveTypeA");
+    return startDrive;
+}
+
 std::optional<OsVersion> RecordingSpoolerServices::versionEx(std::uint32_t recordSize) {
     record("GetVersionExA(" + std::to_string(recordSize) + ")");
     auto answer = versionAnswers.find(recordSize);
@@ -177,15 +184,28 @@ std::optional<std::string> RecordingSpoolerServices::processAccount() {
     return setupAccount;
 }
 
-std::optional<std::string> RecordingSpoolerServices::sessionAccount() {
-    record("WTSQuerySessionInformationW");
-    return signedInAccount;
-}
-
 std::string RecordingSpoolerServices::accountName(const std::string& sid) {
     record("LookupAccountSidW(" + sid + ")");
     const auto name = accountNames.find(sid);
     return name == accountNames.end() ? sid : name->second;
+}
+
+SessionUser RecordingSpoolerServices::sessionUser() {
+    record("WTSQuerySessionInformationW");
+    return session;
+}
+
+std::optional<std::string> RecordingSpoolerServices::accountSid(const std::string& name) {
+    record("LookupAccountNameW(" + name + ")");
+    if (sameAccountName(name.substr(0, name.find('\\')), unreachableDomain)) return std::nullopt;
+    for (const auto& [sid, known] : accountNames)
+        if (sameAccountName(known, name)) return sid;
+    return std::nullopt;
+}
+
+bool RecordingSpoolerServices::sameAccountName(const std::string& a, const std::string& b) {
+    const auto folded = [](unsigned char c) { return std::tolower(c); };
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [&](char x, char y) { return folded(x) == folded(y); });
 }
 
 void RecordingSpoolerServices::sleep(std::uint32_t milliseconds) {
@@ -200,12 +220,9 @@ std::string RecordingSpoolerServices::errorText(ErrorCode error) {
     return "system error " + std::to_string(error);
 }
 
-// Marks the conversion, so that a test sees which texts went through it; an
-// empty text stays empty.
 std::string RecordingSpoolerServices::ansiToUtf8(const std::string& text) {
-    if (text.empty()) return text;
     const WideText wide = ansiToWide(text);
-    std::string utf8 = "<";
+    std::string utf8;
     for (wchar_t unit : wide.view()) {
         if (unit < 0x80) {
             utf8 += static_cast<char>(unit);
@@ -214,7 +231,7 @@ std::string RecordingSpoolerServices::ansiToUtf8(const std::string& text) {
             utf8 += static_cast<char>(0x80 | (unit & 0x3F));
         }
     }
-    return utf8 + ">";
+    return utf8;
 }
 
 WideText RecordingSpoolerServices::ansiToWide(const std::string& text) {

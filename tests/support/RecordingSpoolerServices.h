@@ -12,7 +12,8 @@
 // run leaves behind (copied files, records, registry values) and writes down
 // every call, with its arguments, in order. Call texts look like
 // "CopyFileA(x86\ZRB.DLL, D:\drivers\ZRB.DLL)". Its ANSI code page is
-// Latin-1 but for byte 0xA3, which is U+0141 as in code page 1250.
+// Latin-1 but for byte 0xA3, which is U+0141 (Ł) as in code page 1250: a
+// name shown without conversion shows that byte instead.
 class RecordingSpoolerServices : public SpoolerServices {
 public:
     // The script.
@@ -25,20 +26,26 @@ public:
     std::optional<bool> wow64;                          // nullopt: IsWow64Process does not exist
     std::optional<std::uint16_t> machine;               // nullopt: IsWow64Process2 does not exist
     std::set<std::string> missingFiles;                 // every other path exists
-    // Of an existing path; absent: FILE_ATTRIBUTE_ARCHIVE. As on Windows, a
-    // copy refuses a read-only or hidden destination and gives the new file
-    // the source's attributes, and SetFileAttributesA changes them.
+    // Of an existing path; absent: FILE_ATTRIBUTE_ARCHIVE. As CopyFile says
+    // of Windows, a copy refuses a read-only or hidden destination and gives
+    // the new file the source's attributes, and SetFileAttributesA changes
+    // them. Neither Windows' CopyFile page nor Wine refuses a system one.
     std::map<std::string, std::uint32_t> attributes;
     std::string startFolder = "C:\\setup";
+    std::uint32_t startDrive = 3;  // DRIVE_FIXED
     // A call fails with the error of the first key that begins its text,
     // e.g. {"AddPrinterA", 1802} or {"CopyFileA(x64\\ZRC.DLL", 5}.
     std::map<std::string, ErrorCode> errors;
     // What GetPrinterW reads from any opened printer.
     PrinterInfo2W existingPrinter;
     std::optional<std::string> setupAccount = "S-1-5-21-7-1001";
-    std::optional<std::string> signedInAccount;  // nullopt: the session's account cannot be told
+    SessionUser session;  // empty: the session's account cannot be told
+    // Accounts by SID, whose names resolve back to them (ignoring case)
+    // but for those of a domain that cannot be reached.
     std::map<std::string, std::string> accountNames = {{"S-1-5-21-7-1001", "TILL-1\\cashier"},
-                                                       {"S-1-5-21-7-500", "TILL-1\\Administrator"}};
+                                                       {"S-1-5-21-7-500", "TILL-1\\Administrator"},
+                                                       {"S-1-12-1-42", "AzureAD\\KasiaNowak"}};
+    std::string unreachableDomain = "AzureAD";
 
     // The record.
     std::vector<std::string> calls;
@@ -69,12 +76,15 @@ public:
     std::optional<std::uint32_t> fileAttributes(const std::string& path) override;
     ErrorCode setFileAttributes(const std::string& path, std::uint32_t attributes) override;
     std::string currentDirectory() override;
+    std::uint32_t currentDriveType() override;
     std::optional<OsVersion> versionEx(std::uint32_t recordSize) override;
     std::optional<bool> isWow64Process() override;
     std::optional<std::uint16_t> nativeMachine() override;
     std::optional<std::string> processAccount() override;
-    std::optional<std::string> sessionAccount() override;
     std::string accountName(const std::string& sid) override;
+    SessionUser sessionUser() override;
+    std::optional<std::string> accountSid(const std::string& name) override;
+    bool sameAccountName(const std::string& a, const std::string& b) override;
     void sleep(std::uint32_t milliseconds) override;
     void outputDebugString(const std::string& text) override;
     std::string errorText(ErrorCode error) override;

@@ -54,6 +54,7 @@ public:
     SerialPortSettings serial = {5, 3, 0, 2, 2};  // the page's initial selections
     std::optional<std::string> chosenPort;
     Progress progress;
+    std::map<int, std::size_t> callsBefore;  // by position: the system calls made before it was set
     std::vector<std::string> messages;
 
     std::string portName() override { return port; }
@@ -62,7 +63,10 @@ public:
     bool defaultPrinterChecked() override { return checked; }
     SerialPortSettings serialSettings() override { return serial; }
     void installingOn(const std::string& portName) override { chosenPort = portName; }
-    void setProgress(int position) override { progress.emplace_back(position, services.copies.size()); }
+    void setProgress(int position) override {
+        progress.emplace_back(position, services.copies.size());
+        callsBefore[position] = services.calls.size();
+    }
     void showMessage(const std::string& text) override { messages.push_back(text); }
 
 private:
@@ -104,6 +108,18 @@ void expectFragments(const InstallOutcome& outcome, std::initializer_list<std::s
         EXPECT_NE(outcome.failure.find(fragment), std::string::npos) << fragment << "\nin: " << outcome.failure;
 }
 
+// A DEVMODEW of `publicSize` bytes followed by `privateSize` bytes of its
+// driver's own: dmSize and dmDriverExtra are the WORDs at bytes 68 and 70.
+std::vector<std::uint8_t> devMode(std::uint16_t publicSize, std::uint16_t privateSize) {
+    std::vector<std::uint8_t> bytes(publicSize + privateSize, 'p');
+    std::fill(bytes.begin(), bytes.begin() + publicSize, 'd');
+    bytes[68] = publicSize & 0xFF;
+    bytes[69] = publicSize >> 8;
+    bytes[70] = privateSize & 0xFF;
+    bytes[71] = privateSize >> 8;
+    return bytes;
+}
+
 // A printer set up by an earlier install and then looked after by the shop,
 // in texts no ANSI code page holds all of.
 PrinterInfo2W earlierPrinter() {
@@ -115,7 +131,7 @@ PrinterInfo2W earlierPrinter() {
     printer.driverName = WideText{L"ZR-103"};
     printer.comment = WideText{L"收银台 receipt €"};
     printer.location = WideText{L"Kasa 1 Łódź"};
-    printer.devMode = {'d', 'e', 'v', 0, 'x'};
+    printer.devMode = devMode(220, 300);
     printer.printProcessor = WideText{L"WinPrint"};
     printer.dataType = WideText{L"RAW"};
     printer.parameters = WideText{L""};
@@ -162,7 +178,7 @@ TEST(InstallEngineTest, EachArchitectureStagesItsPackageThenRegistersDriverAndPr
         // The default printer names a printer of a registered driver.
         EXPECT_LT(installation.position("AddPrinterDriverA"), installation.position("AddPrinterA"));
         EXPECT_LT(installation.position("AddPrinterA"), installation.position("RegSetValueExA(Device"));
-        EXPECT_LT(installation.position("Sleep(500)"), installation.services.calls.size());
+        EXPECT_LT(installation.position("Sleep(500)"), installation.pages.callsBefore[100]);
     }
 }
 
@@ -179,37 +195,62 @@ TEST(InstallEngineTest, ModelsThatCarryThePluginPairNameItBeforeTheirResourceDll
 
 // "Device" is the default printer of the account the setup runs as, which
 // after "Run as administrator" with another account's password is not the
-// one signed in to the session.
+// one signed in to the session. An account of a directory this PC cannot
+// reach (AzureAD here) has a name but no SID to be found.
 TEST(InstallEngineTest, DefaultPrinterIsSetOnlyWhenAskedForAndTheSetupRunsAsTheAccountSignedIn) {
     const std::string cashier = "S-1-5-21-7-1001";
     const std::string admin = "S-1-5-21-7-500";
+    const std::string kasia = "S-1-12-1-42";
+    const std::string nameless = "S-1-5-21-9-1105";
+    const SessionUser tillCashier = {"TILL-1", "cashier"};
+    const SessionUser cloudKasia = {"AzureAD", "KasiaNowak"};
     struct Case {
         bool checked;
-        std::optional<std::string> setupAccount, signedIn;
+        std::optional<std::string> setupAccount;
+        SessionUser session;
         bool deviceWritten;
     };
-    const Case cases[] = {{true, cashier, cashier, true},    {false, cashier, cashier, false},
-                          {true, admin, cashier, false},     {false, admin, cashier, false},
-                          {true, admin, std::nullopt, true}, {true, std::nullopt, cashier, true}};
+    const Case cases[] = {{true, cashier, tillCashier, true},
+                          {false, cashier, tillCashier, false},
+                          {true, admin, tillCashier, false},
+                          {false, admin, tillCashier, false},
+                          {true, admin, {}, true},
+                          {true, std::nullopt, tillCashier, true},
+                          {true, kasia, cloudKasia, true},
+                          {true, kasia, {"AZUREAD", "kasianowak"}, true},
+                          {true, admin, cloudKasia, false},
+                          {true, nameless, cloudKasia, true},
+                          {true, admin, {"", "cashier"}, true},
+                          {true, admin, {"TILL-1", ""}, true}};
     for (const Case& c : cases) {
         SCOPED_TRACE(&c - cases);
         Installation installation;
         installation.services.setupAccount = c.setupAccount;
-        installation.services.signedInAccount = c.signedIn;
+        installation.services.session = c.session;
         installation.pages.checked = c.checked;
+        installation.pages.port = "\xA3PT1:";
         const InstallOutcome outcome = installation.run();
         const bool otherAccount = c.checked && !c.deviceWritten;
         EXPECT_EQ(installation.services.registry.count(DeviceValue), c.deviceWritten ? 1u : 0u);
         EXPECT_EQ(installation.services.printers.size(), 1u);
         EXPECT_EQ(outcome.succeeded, !otherAccount);
-        // A name may need the network to be found: only a message asks for it.
-        EXPECT_EQ(installation.position("LookupAccountSidW") < installation.services.calls.size(), otherAccount);
+        EXPECT_EQ(installation.pages.progress, WholeRunProgress);
+        // A bare user name may be found in another domain: only DOMAIN\user is looked up.
+        for (const std::string& call : installation.services.calls) {
+            const std::size_t backslash = call.find('\\');
+            if (call.rfind("LookupAccountNameW(", 0) == 0) {
+                EXPECT_TRUE(backslash != std::string::npos && backslash > 19 && backslash + 2 < call.size()) << call;
+            }
+        }
+        const std::string signedIn = c.session.domain + "\\" + c.session.user;
         if (otherAccount) {
             EXPECT_EQ(outcome.failure,
-                      "The printer ZR-103 is installed on the port \"<LPT1:>\", but it was not made the default "
-                      "printer: the setup ran as TILL-1\\Administrator, and TILL-1\\cashier is signed in. To make it "
-                      "the default printer, TILL-1\\cashier opens Devices and Printers in Control Panel, right-clicks "
-                      "ZR-103 and chooses Set as default printer.");
+                      "The printer ZR-103 is installed on the port \"ŁPT1:\", but it was not made the default "
+                      "printer: the setup ran as TILL-1\\Administrator, and " +
+                          signedIn + " is signed in. To make it the default printer, " + signedIn +
+                          " opens Devices and Printers in Control Panel, right-clicks ZR-103 and chooses Set as "
+                          "default printer; on Windows 10 and 11, in Settings, Printers & scanners, switches off "
+                          "\"Let Windows manage my default printer\", then chooses ZR-103 and Set as default.");
         }
     }
 }
@@ -239,25 +280,40 @@ TEST(InstallEngineTest, SerialDefaultsAreWrittenForComPortsOnly) {
 
 // Each stops the run before anything on the system has changed.
 TEST(InstallEngineTest, NoSpoolerNoPackageOrNoFittingPackageChangesNothing) {
+    const std::string besideTheSetup = "Put the complete x86 and x64 folders beside the setup program";
+    const std::string networkDrive =
+        "That folder is on a network drive, which a setup run as an administrator may "
+        "not see: copy the setup program with its x86 and x64 folders to a folder on "
+        "this PC";
     struct Case {
         std::optional<DriverArchitecture> architecture;
         std::map<std::string, ErrorCode> errors;
         std::set<std::string> missingFiles;
         std::initializer_list<std::string> fragments;
+        std::map<std::string, std::uint32_t> attributes = {};
+        std::uint32_t drive = 3;  // DRIVE_FIXED
     };
     const Case cases[] = {
         {DriverArchitecture::X64, {{"GetPrinterDriverDirectoryA", 1804}}, {}, {"Windows x64", "system error 1804"}},
         {DriverArchitecture::X86,
          {},
          {"x86\\ZRB.DLL", "x86\\TAVPLUG.dll"},
-         {"incomplete: x86\\ZRB.DLL, x86\\TAVPLUG.dll not found in <C:\\setup>,"}},
-        {DriverArchitecture::X86, {}, {"x86\\STDNAMES.GPD"}, {" x86\\STDNAMES.GPD not found in <C:\\setup>,"}},
-        {packageArchitecture(true, 0xAA64), {}, {}, {"x86 and x64 Windows only", "Nothing was installed."}}};
+         {"incomplete: x86\\ZRB.DLL, x86\\TAVPLUG.dll not found in C:\\Łsetup,", besideTheSetup}},
+        {DriverArchitecture::X86, {}, {"x86\\STDNAMES.GPD"}, {" x86\\STDNAMES.GPD not found in C:\\Łsetup,"}},
+        // A folder of the file's name is not the file.
+        {DriverArchitecture::X86, {}, {}, {"incomplete: x86\\UNIRES.DLL not found"}, {{"x86\\UNIRES.DLL", 0x10}}},
+        // Remote, and a drive letter this process does not have.
+        {DriverArchitecture::X86, {}, {"x86\\ZRB.DLL"}, {"not found in C:\\Łsetup,", networkDrive}, {}, 4},
+        {DriverArchitecture::X86, {}, {"x86\\ZRB.DLL"}, {networkDrive}, {}, 1},
+        {packageArchitecture(true, 0xAA64), {}, {}, {"x86 and x64 Windows only", "ARM64", "Nothing was installed."}}};
     for (const Case& c : cases) {
         SCOPED_TRACE(&c - cases);
         Installation installation;
         installation.services.errors = c.errors;
         installation.services.missingFiles = c.missingFiles;
+        installation.services.attributes = c.attributes;
+        installation.services.startFolder = "C:\\\xA3setup";
+        installation.services.startDrive = c.drive;
         expectFragments(installation.run(c.architecture), c.fragments);
         EXPECT_TRUE(installation.changedNothing());
         EXPECT_TRUE(installation.pages.progress.empty());
@@ -285,11 +341,13 @@ TEST(InstallEngineTest, PackageFitsTheNativeMachineNotTheProcess) {
 // of two versions.
 TEST(InstallEngineTest, FirstFileNotCopiedEndsTheRunBeforeTheDriverIsRegistered) {
     Installation installation;
+    const std::string directory = "C:\\Spool\xA3";
+    installation.services.driverDirectories["Windows NT x86"] = directory;
     installation.services.errors = {{"CopyFileA(x86\\UNIDRV.HLP", 5}};
     installation.pages.portBoxIndex = 3;
     expectFragments(installation.run(),
-                    {"<x86\\UNIDRV.HLP> could not be copied to <" + X86Directory + "\\UNIDRV.HLP>", "system error 5"});
-    const Copies package = packageCopies("x86", X86Directory);
+                    {"x86\\UNIDRV.HLP could not be copied to C:\\SpoolŁ\\UNIDRV.HLP, so", "system error 5"});
+    const Copies package = packageCopies("x86", directory);
     EXPECT_EQ(installation.services.copies, Copies(package.begin(), package.begin() + 4));
     EXPECT_EQ(installation.pages.progress, (Progress{{10, 1}, {20, 2}, {30, 3}}));
     EXPECT_TRUE(installation.services.drivers.empty());
@@ -306,20 +364,20 @@ TEST(InstallEngineTest, ReadOnlyHiddenOrSystemFilesAreReplacedAndNoneIsLeftReadO
     Installation fromCd;
     fromCd.services.attributes = {{"x86\\ZRB.DLL", 0x21}};
     EXPECT_TRUE(fromCd.run().succeeded);
-    EXPECT_EQ(fromCd.services.attributes[zrb], 0x20u);
+    EXPECT_EQ(fromCd.services.attributes[zrb] & FileAttribute::ReadOnly, 0u);
     EXPECT_TRUE(fromCd.run().succeeded) << "installed again from the same CD";
 
     for (std::uint32_t left : {0x21u, 0x27u}) {
         Installation overAnEarlierInstall;
         overAnEarlierInstall.services.attributes = {{zrb, left}};
         EXPECT_TRUE(overAnEarlierInstall.run().succeeded) << left;
-        EXPECT_EQ(overAnEarlierInstall.services.attributes[zrb], 0x20u) << left;
+        EXPECT_EQ(overAnEarlierInstall.services.attributes[zrb] & FileAttribute::ReadOnly, 0u) << left;
     }
 
     Installation unclearable;
     unclearable.services.attributes = {{zrb, 0x21}};
     unclearable.services.errors = {{"SetFileAttributesA", 5}};
-    expectFragments(unclearable.run(), {"<x86\\ZRB.DLL> could not be copied to <" + zrb + ">"});
+    expectFragments(unclearable.run(), {"x86\\ZRB.DLL could not be copied to " + zrb + ","});
 }
 
 // The printer can still be added on a driver of the same name that an
@@ -329,8 +387,9 @@ TEST(InstallEngineTest, UnregisteredDriverIsToldEvenWhenThePrinterIsAdded) {
     const std::string knownBad =
         "Windows refuses it as a printer driver it knows to be faulty; install a newer driver package from the "
         "printer's supplier.";
+    const std::string rights = "Run the setup again as an administrator.";
     const std::pair<ErrorCode, std::string> cases[] = {
-        {1797, "Run the setup again as an administrator."}, {3013, knownBad}, {3014, knownBad}};
+        {1797, rights}, {1930, knownBad}, {3013, knownBad}, {3014, knownBad}, {3015, rights}};
     for (const auto& [error, whatToDo] : cases) {
         Installation installation;
         installation.services.errors = {{"AddPrinterDriverA", error}};
@@ -349,7 +408,7 @@ TEST(InstallEngineTest, PrinterNotAddedIsNeitherDefaultNorTheOnlyFailureTold) {
         std::string told;
     };
     const Case cases[] = {
-        {"LPT1:", {{"AddPrinterA", 1801}}, "printer ZR-103 could not be added on the port \"<LPT1:>\". Check"},
+        {"\xA3PT1:", {{"AddPrinterA", 1801}}, "printer ZR-103 could not be added on the port \"ŁPT1:\". Check"},
         {"", {{"AddPrinterA", 1801}}, "printer ZR-103 could not be added without a port. Check"},
         {"LPT1:",
          {{"AddPrinterDriverA", 1797}, {"AddPrinterA", 1797}},
@@ -381,15 +440,20 @@ TEST(InstallEngineTest, ExistingPrinterOnTheChosenPortWithThisDriverIsLeftAsItIs
 
 // Installed once on LPT1:, then again for another port, or over a printer
 // that an older driver served: it ends up on the chosen port with this run's
-// driver, keeping everything the shop set. The port's name goes through the
-// ANSI code page, where byte 0xA3 is Ł.
+// driver, keeping everything the shop set; of another driver's settings, the
+// public part that every driver reads. The port's name goes through the ANSI
+// code page, where byte 0xA3 is Ł.
 TEST(InstallEngineTest, ExistingPrinterMovesToTheChosenPortWithThisDriverKeepingTheRest) {
     PrinterInfo2W olderDriver = earlierPrinter();
     olderDriver.driverName = WideText{L"Generic / Text Only"};
-    const std::tuple<std::string, std::wstring, PrinterInfo2W> cases[] = {{"COM2:", L"COM2:", earlierPrinter()},
-                                                                          {"LPT1:", L"LPT1:", olderDriver},
-                                                                          {"\xA3PT1:", L"ŁPT1:", earlierPrinter()}};
-    for (const auto& [port, widePort, existing] : cases) {
+    PrinterInfo2W olderDriverCutShort = olderDriver;
+    olderDriverCutShort.devMode.resize(200);
+    const std::tuple<std::string, std::wstring, PrinterInfo2W, std::vector<std::uint8_t>> cases[] = {
+        {"COM2:", L"COM2:", earlierPrinter(), devMode(220, 300)},
+        {"LPT1:", L"LPT1:", olderDriver, devMode(220, 0)},
+        {"LPT1:", L"LPT1:", olderDriverCutShort, {}},
+        {"\xA3PT1:", L"ŁPT1:", earlierPrinter(), devMode(220, 300)}};
+    for (const auto& [port, widePort, existing, settings] : cases) {
         SCOPED_TRACE(port);
         Installation installation;
         installation.services.errors = {{"AddPrinterA", 1802}};
@@ -399,6 +463,7 @@ TEST(InstallEngineTest, ExistingPrinterMovesToTheChosenPortWithThisDriverKeeping
         PrinterInfo2W expected = existing;
         expected.portName = WideText{widePort};
         expected.driverName = WideText{L"ZR-103"};
+        expected.devMode = settings;
         EXPECT_EQ(installation.services.printerChanges, std::vector<PrinterInfo2W>{expected});
         EXPECT_EQ(installation.services.registry[DeviceValue], "ZR-103,winspool," + port);
     }
@@ -410,9 +475,9 @@ TEST(InstallEngineTest, ExistingPrinterThatCannotBeChangedIsTheFailure) {
         Installation installation;
         installation.services.errors = {{"AddPrinterA", 1802}, {step, 5}};
         installation.services.existingPrinter = earlierPrinter();
-        installation.pages.port = "COM2:";
+        installation.pages.port = "COM\xA3:";
         expectFragments(installation.run(), {"printer ZR-103 is already installed and could not be moved to the port "
-                                             "\"<COM2:>\". Run the setup again as an administrator.",
+                                             "\"COMŁ:\". Run the setup again as an administrator.",
                                              "system error 5"});
         EXPECT_EQ(installation.services.registry.count(DeviceValue), 0u);
     }

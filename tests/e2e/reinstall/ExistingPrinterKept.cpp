@@ -155,9 +155,13 @@ int wmain() {
     // Wine has one account, so the session's is this process's own; Windows
     // alone has a road where they differ.
     Win32SpoolerServices system;
-    const std::optional<std::string> session = system.sessionAccount();
-    report.check(session && session == system.processAccount(), "the session's account is found and is the setup's own",
-                 session.value_or("not found"));
+    const SessionUser session = system.sessionUser();
+    const std::string signedIn = session.domain + "\\" + session.user;
+    const std::optional<std::string> setupAccount = system.processAccount();
+    report.check(!session.domain.empty() && !session.user.empty() && setupAccount &&
+                     system.sameAccountName(system.accountName(*setupAccount), signedIn) &&
+                     system.accountSid(signedIn) == setupAccount,
+                 "the session's account is found and is the setup's own", signedIn);
     const InstallOutcome first = install("LPT1:");
     if (!report.setUp(first.succeeded, "the first install", first.failure)) return 1;
     const DWORD customised = customise();

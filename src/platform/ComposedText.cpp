@@ -1,4 +1,4 @@
-#include "install/ComposedText.h"
+#include "platform/ComposedText.h"
 
 std::string composed(std::initializer_list<std::string_view> pieces) {
     std::string text;
