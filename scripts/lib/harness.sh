@@ -85,12 +85,16 @@ import_registry() {
   return $status
 }
 
-# make_prefix DIR win64|win32: a new prefix with the templates' Chinese font
-# mapped to one that is installed, so the wizard's texts do not show as boxes.
+# make_prefix DIR win64|win32 WINDOWS: a new prefix that runs the Windows
+# named WINDOWS in winecfg's words (win7, win10) rather than the default of
+# the Wine at hand (Wine 8 makes Windows 7, Wine 10 Windows 10), with the
+# templates' Chinese font mapped to one that is installed, so the wizard's
+# texts do not show as boxes.
 make_prefix() {
-  local prefix=$1 arch=$2
+  local prefix=$1 arch=$2 windows=$3
   rm -rf "$prefix" && mkdir -p "$(dirname "$prefix")" || return 1
   WINEPREFIX="$prefix" WINEARCH="$arch" wineboot -i >/dev/null 2>&1 || return 1
+  WINEPREFIX="$prefix" winecfg /v "$windows" >/dev/null 2>&1 || return 1
   import_registry "$prefix" <<'REG' || return 1
 [HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes]
 "宋体"="WenQuanYi Micro Hei"
