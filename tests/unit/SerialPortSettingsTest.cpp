@@ -59,7 +59,7 @@ TEST(SerialPortSettingsTest, EveryItemOfEverySerialBoxGivesTheTokenItShows) {
     struct Box {
         const char* control;
         int field;  // in the text
-        int SerialPortSettings::*selection;
+        int SerialPortSettings::* selection;
     };
     const Box boxes[] = {{"IDC_BAUD_RATE", 0, &SerialPortSettings::baudRate},
                          {"IDC_PARITY", 1, &SerialPortSettings::parity},
