@@ -1,6 +1,6 @@
 # shellcheck shell=bash
-# Shared by scripts/test, scripts/run and scripts/release: tools, builds, Xvfb
-# and Wine prefixes.
+# Shared by scripts/test, scripts/run, scripts/bench and scripts/release:
+# tools, builds, Xvfb, Wine prefixes and the test programs' output.
 # Source it after setting `root` to the repository's top folder. Builds go to
 # $BUILD_DIR, by default build/ of the repository.
 
@@ -85,18 +85,84 @@ import_registry() {
   return $status
 }
 
-# make_prefix DIR win64|win32: a new prefix with the templates' Chinese font
-# mapped to one that is installed, so the wizard's texts do not show as boxes.
+# make_prefix DIR win64|win32 WINDOWS: a new prefix that runs the Windows
+# named WINDOWS in winecfg's words (win7, win10) rather than the default of
+# the Wine at hand (Wine 8 makes Windows 7, Wine 10 Windows 10), with the
+# templates' Chinese font mapped to one that is installed, so the wizard's
+# texts do not show as boxes.
 make_prefix() {
-  local prefix=$1 arch=$2
+  local prefix=$1 arch=$2 windows=$3
   rm -rf "$prefix" && mkdir -p "$(dirname "$prefix")" || return 1
   WINEPREFIX="$prefix" WINEARCH="$arch" wineboot -i >/dev/null 2>&1 || return 1
+  WINEPREFIX="$prefix" winecfg /v "$windows" >/dev/null 2>&1 || return 1
   import_registry "$prefix" <<'REG' || return 1
 [HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes]
 "宋体"="WenQuanYi Micro Hei"
 "SimSun"="WenQuanYi Micro Hei"
 REG
   WINEPREFIX="$prefix" wineserver -w
+}
+
+# use_desktop_window PREFIX: every program of the prefix runs inside one Wine
+# desktop window of 1024x768. Without a window manager (Xvfb has none) Wine
+# waits 2 s for one to withdraw each top-level window a program hides, and
+# windows have no title bar; inside its own desktop window Wine manages the
+# windows itself, draws their captions and waits for nothing. The desktop is
+# the prefix's setting, and programs start with `wine` itself: under
+# `wine explorer /desktop=...` the status is the explorer's, not the
+# program's, and under Wine 10 a console program gets a console of its own,
+# so its output never reaches the caller's pipe.
+use_desktop_window() {
+  import_registry "$1" <<'REG' && WINEPREFIX="$1" wineserver -w
+[HKEY_CURRENT_USER\Software\Wine\Explorer]
+"Desktop"="Default"
+
+[HKEY_CURRENT_USER\Software\Wine\Explorer\Desktops]
+"Default"="1024x768"
+REG
+}
+
+# follow_program SHOTS LOG: the lines a test program prints, from standard
+# input. "SHOT <name>" saves the display as SHOTS/<name>.png and is answered
+# with a line on descriptor 3; every other line goes into LOG, a FAIL line
+# also to standard output.
+follow_program() {
+  local shots=$1 log=$2 line
+  while IFS= read -r line; do
+    line=${line%$'\r'}
+    case $line in
+      "SHOT "*)
+        screenshot "$shots/${line#SHOT }.png"
+        echo taken >&3
+        ;;
+      FAIL*) printf '%s\n' "$line" | tee -a "$log" ;;
+      *) printf '%s\n' "$line" >>"$log" ;;
+    esac
+  done
+}
+
+# program_verdict NAME PROGRAM LOG STATUS WHERE: whether the test program
+# PROGRAM passed, from its PASS and FAIL lines in LOG and its exit STATUS. A
+# program that ended with an error status before it printed a FAIL line, or
+# printed no check, fails with a line of its own, which names WHERE to look.
+# Prints the count; fails when a check failed.
+program_verdict() {
+  local name=$1 program=$2 log=$3 status=$4 where=$5 checks failures
+  checks=$(grep -c -E '^(PASS|FAIL) ' "$log")
+  failures=$(grep -c '^FAIL ' "$log")
+  if [ "$status" -ne 0 ] && [ "$failures" -eq 0 ]; then
+    echo "FAIL $name: $program ended with status $status (see $where)"
+    failures=1 checks=$((checks + 1))
+  elif [ "$checks" -eq 0 ]; then
+    echo "FAIL $name: $program reported no check (see $where)"
+    failures=1 checks=1
+  fi
+  if [ "$failures" -eq 0 ]; then
+    echo "$name: $checks checks passed (log: $log)"
+    return 0
+  fi
+  echo "$name: $failures of $checks checks failed"
+  return 1
 }
 
 # clone_prefix TEMPLATE DEST: a prefix is over a gigabyte, nearly all of it

@@ -5,7 +5,9 @@
 #include "lib/Poll.h"
 #include "lib/Utf8.h"
 
+#include <cstring>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -14,14 +16,60 @@ bool runsUnderWow64(HANDLE process) {
     return IsWow64Process(process, &wow64) && wow64;
 }
 
+// The Windows a prefix runs and the button the wizard marks there. The
+// templates run Windows 7, which tells the wizard 6.1; the variation
+// windows-10 sets Windows 10 and names it in BRIVANE_PREFIX_WINDOWS. Windows
+// 8.1 and later tell a program whose manifest names no newer Windows 6.2, as
+// Windows 8 did, and the wizard's names none; Wine 8 and Wine 10 do the same
+// on a Windows 10 prefix.
+struct PrefixWindows {
+    const char* name;
+    // As RtlGetVersion tells it, which no manifest changes.
+    DWORD major;
+    DWORD minor;
+    int button;
+    const char* buttonName;
+};
+
+const PrefixWindows kPrefixWindows[] = {
+    {"7", 6, 1, ui::selectOs::kWin7, "\"Windows 7\" (1005)"},
+    {"10", 10, 0, ui::selectOs::kWin8, "the unlabelled button (1006)"},
+};
+
+const PrefixWindows* prefixWindows() {
+    char name[8] = "7";
+    const DWORD length = GetEnvironmentVariableA("BRIVANE_PREFIX_WINDOWS", name, sizeof name);
+    if (length >= sizeof name) return nullptr;
+    for (const PrefixWindows& windows : kPrefixWindows) {
+        if (std::strcmp(windows.name, name) == 0) return &windows;
+    }
+    return nullptr;
+}
+
+// The version the system itself runs, whatever it tells the wizard.
+std::pair<DWORD, DWORD> systemVersion() {
+    using RtlGetVersion = LONG(WINAPI*)(OSVERSIONINFOW*);
+    OSVERSIONINFOW version = {sizeof version};
+    auto get = reinterpret_cast<RtlGetVersion>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "RtlGetVersion")));
+    if (!get || get(&version) != 0) return {0, 0};
+    return {version.dwMajorVersion, version.dwMinorVersion};
+}
+
 void checkSelectOsPage(Report& report, Window page, const std::string& when) {
     report.checkEqual(when + ": caption", ui::kSelectOsCaption, page.caption());
-    const LRESULT win7 = page.control(ui::selectOs::kWin7).checkState();
-    report.check(win7 == BST_CHECKED, when + ": \"Windows 7\" (1005) is checked",
-                 "check state " + std::to_string(win7));
+    const PrefixWindows* windows = prefixWindows();
+    if (!report.setUp(windows, "BRIVANE_PREFIX_WINDOWS names a Windows the scenarios know")) return;
+    const auto [major, minor] = systemVersion();
+    report.check(major == windows->major && minor == windows->minor,
+                 when + ": the prefix runs Windows " + windows->name,
+                 "RtlGetVersion says " + std::to_string(major) + "." + std::to_string(minor));
+    const LRESULT marked = page.control(windows->button).checkState();
+    report.check(marked == BST_CHECKED, when + ": " + windows->buttonName + " is checked",
+                 "check state " + std::to_string(marked));
     std::string othersChecked;
     for (int id : ui::selectOs::kRadios) {
-        if (id != ui::selectOs::kWin7 && page.control(id).checkState() != BST_UNCHECKED)
+        if (id != windows->button && page.control(id).checkState() != BST_UNCHECKED)
             othersChecked += " " + std::to_string(id);
     }
     report.check(othersChecked.empty(), when + ": no other radio button is checked", "checked:" + othersChecked);

@@ -61,6 +61,12 @@ prepare_variation() {
       expect_line "$test" "$([ -n "$(find "$control" -maxdepth 1 -iname 'planted-winspool.drv.txt')" ] && echo true)" \
         "a program importing the spooler library directly loads the planted winspool.drv" "no marker"
       ;;
+    # The templates run Windows 7; this clone runs Windows 10, and the
+    # driver learns from BRIVANE_PREFIX_WINDOWS which page to expect.
+    windows-10)
+      WINEPREFIX="$prefix" winecfg /v win10 >/dev/null 2>&1 && WINEPREFIX="$prefix" wineserver -w || return 1
+      export BRIVANE_PREFIX_WINDOWS=10
+      ;;
     *)
       echo "FAIL $test: no variation named $1"
       return 1
