@@ -38,13 +38,14 @@ std::string driverFolderNotFound(const std::string& environment, const std::stri
 // for the person's own logon: the package is there, out of its reach.
 std::string incompletePackage(const std::vector<std::string>& missing, const std::string& startFolder,
                               bool networkDrive) {
-    return composed({"The driver package is incomplete: ", joined(missing), " not found in ", startFolder,
-                     ", the folder the setup was started from. Nothing was installed. ",
-                     networkDrive ? "That folder is on a network drive, which a setup run as an administrator may "
-                                    "not see: copy the setup program with its x86 and x64 folders to a folder on "
-                                    "this PC, start it from there and run it again."
-                                  : "Put the complete x86 and x64 folders beside the setup program, start it from "
-                                    "there and run it again."});
+    return composed(
+        {"The driver package is incomplete: ", joined(missing), " not found in ", startFolder,
+         ", the folder the setup was started from. Nothing was installed. ",
+         networkDrive ? "That folder is on a network drive or a drive letter, which a setup run as an "
+                        "administrator may not see: copy the setup program with its x86 and x64 folders to a folder on "
+                        "this PC, start it from there and run it again."
+                      : "Put the complete x86 and x64 folders beside the setup program, start it from "
+                        "there and run it again."});
 }
 
 std::string fileNotCopied(const std::string& source, const std::string& destination, const std::string& systemText) {

@@ -89,7 +89,16 @@ std::optional<std::string> accountSid(const std::string& name) {
     return sidText(sid);
 }
 
+// Names are identifiers, not words: compared ordinally, with the system's
+// own case table, where the system has the function (Windows Vista on);
+// before it, in the invariant locale.
 bool sameAccountName(const std::string& a, const std::string& b) {
-    return CompareStringW(LOCALE_INVARIANT, NORM_IGNORECASE, fromUtf8(a).c_str(), -1, fromUtf8(b).c_str(), -1) ==
-           CSTR_EQUAL;
+    using CompareOrdinal = int(WINAPI*)(LPCWCH, int, LPCWCH, int, BOOL);
+    const auto compareOrdinal = systemProcedure<CompareOrdinal>(GetModuleHandleA("kernel32"), "CompareStringOrdinal");
+    const WideText first = fromUtf8(a);
+    const WideText second = fromUtf8(b);
+    const int order = compareOrdinal
+                          ? compareOrdinal(first.c_str(), -1, second.c_str(), -1, TRUE)
+                          : CompareStringW(LOCALE_INVARIANT, NORM_IGNORECASE, first.c_str(), -1, second.c_str(), -1);
+    return order == CSTR_EQUAL;
 }

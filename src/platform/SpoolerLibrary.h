@@ -32,17 +32,26 @@ public:
     decltype(&ClosePrinter) const closePrinterFunction;
 };
 
-// The size protocol for a spooler enumeration, `call(buffer, size, &needed,
-// &count)`: the count of the read that succeeded bounds the records, and a
-// failed enumeration yields none.
+// The size protocol for a spooler call that answers whether it succeeded
+// and puts the size it needs in a DWORD: `call(buffer, size, &needed)`.
 template <typename Call>
-std::vector<BYTE> enumerate(Call call, DWORD& count) {
-    Result<std::vector<BYTE>> read = readWhole([&](BYTE* buffer, std::uint32_t size, std::uint32_t& needed) {
+Result<std::vector<BYTE>> readSized(Call call) {
+    return readWhole([&](BYTE* buffer, std::uint32_t size, std::uint32_t& needed) {
         DWORD asked = 0;
-        count = 0;
-        const ErrorCode error = call(buffer, size, &asked, &count) ? NoError : GetLastError();
+        const ErrorCode error = call(buffer, static_cast<DWORD>(size), &asked) ? NoError : GetLastError();
         needed = asked;
         return error;
+    });
+}
+
+// The same for an enumeration, `call(buffer, size, &needed, &count)`: the
+// count of the read that succeeded bounds the records, and a failed
+// enumeration yields none.
+template <typename Call>
+std::vector<BYTE> enumerate(Call call, DWORD& count) {
+    Result<std::vector<BYTE>> read = readSized([&](BYTE* buffer, DWORD size, DWORD* needed) {
+        count = 0;
+        return call(buffer, size, needed, &count);
     });
     if (!read.ok()) count = 0;
     return std::move(read.value);

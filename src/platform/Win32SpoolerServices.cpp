@@ -201,14 +201,11 @@ Result<PrinterHandle> Win32SpoolerServices::openPrinter(const WideText& printerN
 
 Result<PrinterInfo2W> Win32SpoolerServices::getPrinter(PrinterHandle printer) {
     if (!spooler().getPrinterW) return {{}, ERROR_PROC_NOT_FOUND};
-    const Result<std::vector<BYTE>> read = readWhole([&](BYTE* buffer, std::uint32_t size, std::uint32_t& needed) {
-        DWORD asked = 0;
-        const ErrorCode error =
-            lastErrorIfFalse(spooler().getPrinterW(static_cast<HANDLE>(printer), 2, buffer, size, &asked));
-        needed = asked;
-        return error;
+    const Result<std::vector<BYTE>> read = readSized([&](BYTE* buffer, DWORD size, DWORD* needed) {
+        return spooler().getPrinterW(static_cast<HANDLE>(printer), 2, buffer, size, needed);
     });
     if (!read.ok()) return {{}, read.error};
+    if (read.value.size() < sizeof(PRINTER_INFO_2W)) return {{}, ERROR_INVALID_DATA};
     return {wizardRecord(*reinterpret_cast<const PRINTER_INFO_2W*>(read.value.data())), NoError};
 }
 

@@ -37,8 +37,9 @@ const PrefixWindows kPrefixWindows[] = {
 };
 
 const PrefixWindows* prefixWindows() {
-    char name[8] = "7";
+    char name[8] = "";
     const DWORD length = GetEnvironmentVariableA("BRIVANE_PREFIX_WINDOWS", name, sizeof name);
+    if (length == 0) return &kPrefixWindows[0];  // the templates' own
     if (length >= sizeof name) return nullptr;
     for (const PrefixWindows& windows : kPrefixWindows) {
         if (std::strcmp(windows.name, name) == 0) return &windows;

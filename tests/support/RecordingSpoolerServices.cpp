@@ -200,6 +200,8 @@ std::optional<std::string> RecordingSpoolerServices::accountSid(const std::strin
     if (sameAccountName(name.substr(0, name.find('\\')), unreachableDomain)) return std::nullopt;
     for (const auto& [sid, known] : accountNames)
         if (sameAccountName(known, name)) return sid;
+    for (const auto& [other, sid] : otherNames)
+        if (sameAccountName(other, name)) return sid;
     return std::nullopt;
 }
 

@@ -46,6 +46,9 @@ public:
                                                        {"S-1-5-21-7-500", "TILL-1\\Administrator"},
                                                        {"S-1-12-1-42", "AzureAD\\KasiaNowak"}};
     std::string unreachableDomain = "AzureAD";
+    // More names that resolve, as the name the session keeps after the
+    // account's own was changed.
+    std::map<std::string, std::string> otherNames = {{"TILL-1\\kasjer", "S-1-5-21-7-1001"}};
 
     // The record.
     std::vector<std::string> calls;

@@ -216,6 +216,7 @@ TEST(InstallEngineTest, DefaultPrinterIsSetOnlyWhenAskedForAndTheSetupRunsAsTheA
                           {false, admin, tillCashier, false},
                           {true, admin, {}, true},
                           {true, std::nullopt, tillCashier, true},
+                          {true, cashier, {"TILL-1", "kasjer"}, true},
                           {true, kasia, cloudKasia, true},
                           {true, kasia, {"AZUREAD", "kasianowak"}, true},
                           {true, admin, cloudKasia, false},
@@ -282,7 +283,7 @@ TEST(InstallEngineTest, SerialDefaultsAreWrittenForComPortsOnly) {
 TEST(InstallEngineTest, NoSpoolerNoPackageOrNoFittingPackageChangesNothing) {
     const std::string besideTheSetup = "Put the complete x86 and x64 folders beside the setup program";
     const std::string networkDrive =
-        "That folder is on a network drive, which a setup run as an administrator may "
+        "That folder is on a network drive or a drive letter, which a setup run as an administrator may "
         "not see: copy the setup program with its x86 and x64 folders to a folder on "
         "this PC";
     struct Case {

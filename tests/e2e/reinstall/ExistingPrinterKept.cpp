@@ -22,6 +22,7 @@
 #include <winspool.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <optional>
 #include <string>
 #include <vector>
@@ -165,11 +166,22 @@ std::wstring registryText(const wchar_t* value) {
 
 // Where Windows and Wine 10 take the road through the wizard's own call,
 // Wine 8 through the substitute answer; anything else fails.
+// Wine's major version, 0 where the system names none.
+int wineMajorVersion() {
+    using WineVersion = const char*(CDECL*)();
+    const auto version =
+        reinterpret_cast<WineVersion>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version"));
+    return version ? std::atoi(version()) : 0;
+}
+
+// From Wine 10 on, the spooler's own AddPrinterA refuses the taken name:
+// only that road passes there.
 void checkRoad(Report& report, const TakenNameSpooler& spooler) {
     std::string answers = "AddPrinterA answered " + std::to_string(spooler.ansiAnswer);
     if (spooler.wideAnswered) answers += ", AddPrinterW " + std::to_string(*spooler.wideAnswered);
-    report.check(spooler.road != Road::NotReached,
-                 spooler.road == Road::AddPrinterWInStead
+    const Road wanted = wineMajorVersion() >= 10 ? Road::AddPrinterA : spooler.road;
+    report.check(spooler.road != Road::NotReached && spooler.road == wanted,
+                 wanted == Road::AddPrinterWInStead
                      ? "AddPrinterW answers the taken name 1802 where AddPrinterA reports 87 (Wine 8), so the "
                        "wizard is given 1802 in the spooler's stead"
                      : "the wizard's own AddPrinterA answers the taken name 1802",
