@@ -58,7 +58,6 @@ public:
     BareInstallPage(SpoolerServices& services, InstallInputs& inputs)
         : Dialog(IDD_BARE_INSTALL), services(services), inputs(inputs) {}
 
-    void installingOn(const std::string&) override {}
     void setProgress(int position) override { progress.setPosition(position); }
     void showMessage(const std::string& text) override { showMessageBox(fromUtf8(text)); }
 

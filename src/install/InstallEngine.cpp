@@ -208,7 +208,6 @@ InstallEngine::InstallEngine(SpoolerServices& services, InstallInputs& inputs, I
 
 InstallOutcome InstallEngine::run(std::optional<DriverArchitecture> architecture) {
     const std::string portName = inputs.portName();
-    feedback.installingOn(portName);
     if (!architecture) return {false, unsupportedProcessor()};
     const ArchitectureTraits& traits = traitsOf(*architecture);
     const Result<std::string> directoryQuery = services.printerDriverDirectory(traits.environment);

@@ -23,8 +23,6 @@ public:
 class InstallFeedback {
 public:
     virtual ~InstallFeedback() = default;
-    // The port the run adds the printer on, read once as the run starts.
-    virtual void installingOn(const std::string& portName) = 0;
     virtual void setProgress(int position) = 0;
     // A modal message box; the run goes on once the user has closed it.
     virtual void showMessage(const std::string& text) = 0;

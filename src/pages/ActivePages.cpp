@@ -2,4 +2,3 @@
 
 DetailSettingPage* ActiveDetailPage = nullptr;
 SelectPortPage* ActivePortPage = nullptr;
-std::string SelectedPortName;

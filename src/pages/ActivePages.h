@@ -1,7 +1,5 @@
 #pragma once
 
-#include <string>
-
 class DetailSettingPage;
 class SelectPortPage;
 
@@ -9,11 +7,9 @@ class SelectPortPage;
 // install, started by the port page's Install, runs on the options page and
 // reaches both: it reads the options page's choices and the port page's
 // port, and moves the port page's progress bar. These name the two pages
-// while the port page runs, and keep the port the printer was added on.
+// while the port page runs.
 extern DetailSettingPage* ActiveDetailPage;
 extern SelectPortPage* ActivePortPage;
-// Exactly as the spooler listed it; empty when no port row was selected.
-extern std::string SelectedPortName;
 
 // Points the two page pointers at the pages while the port page object
 // lives, so that neither is left pointing at a page that has ended.

@@ -169,10 +169,6 @@ SerialPortSettings DetailSettingPage::serialSettings() {
     return settings;
 }
 
-void DetailSettingPage::installingOn(const std::string& port) {
-    SelectedPortName = port;
-}
-
 void DetailSettingPage::setProgress(int position) {
     ActivePortPage->installProgress.setPosition(position);
 }

@@ -35,7 +35,6 @@ private:
     int modelIndex() override;
     bool defaultPrinterChecked() override;
     SerialPortSettings serialSettings() override;
-    void installingOn(const std::string& port) override;
     void setProgress(int position) override;
     void showMessage(const std::string& text) override;
 

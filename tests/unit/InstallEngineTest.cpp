@@ -52,7 +52,6 @@ public:
     int model = 2;
     bool checked = true;
     SerialPortSettings serial = {5, 3, 0, 2, 2};  // the page's initial selections
-    std::optional<std::string> chosenPort;
     Progress progress;
     std::map<int, std::size_t> callsBefore;  // by position: the system calls made before it was set
     std::vector<std::string> messages;
@@ -62,7 +61,6 @@ public:
     int modelIndex() override { return model; }
     bool defaultPrinterChecked() override { return checked; }
     SerialPortSettings serialSettings() override { return serial; }
-    void installingOn(const std::string& portName) override { chosenPort = portName; }
     void setProgress(int position) override {
         progress.emplace_back(position, services.copies.size());
         callsBefore[position] = services.calls.size();
@@ -156,7 +154,6 @@ TEST(InstallEngineTest, EachArchitectureStagesItsPackageThenRegistersDriverAndPr
 
         EXPECT_TRUE(outcome.succeeded);
         EXPECT_EQ(outcome.failure, "");
-        EXPECT_EQ(installation.pages.chosenPort, "LPT1:");
         EXPECT_EQ(installation.services.copies, packageCopies(x86 ? "x86" : "x64", d));
         EXPECT_EQ(installation.pages.progress, WholeRunProgress);
         DriverInfo3 driver{2, "ZR-103", environment};
@@ -260,7 +257,6 @@ TEST(InstallEngineTest, EmptyPortNameStillInstallsAndEndsDeviceWithAComma) {
     Installation installation;
     installation.pages.port = "";
     EXPECT_TRUE(installation.run().succeeded);
-    EXPECT_EQ(installation.pages.chosenPort, "");
     ASSERT_EQ(installation.services.printers.size(), 1u);
     EXPECT_EQ(installation.services.printers[0].portName, "");
     EXPECT_EQ(installation.services.registry[DeviceValue], "ZR-103,winspool,");
@@ -318,7 +314,6 @@ TEST(InstallEngineTest, NoSpoolerNoPackageOrNoFittingPackageChangesNothing) {
         expectFragments(installation.run(c.architecture), c.fragments);
         EXPECT_TRUE(installation.changedNothing());
         EXPECT_TRUE(installation.pages.progress.empty());
-        EXPECT_EQ(installation.pages.chosenPort, "LPT1:");
     }
 
     // The other architecture's folder is complete.

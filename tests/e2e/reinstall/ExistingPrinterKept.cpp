@@ -86,7 +86,6 @@ public:
     int modelIndex() override { return 2; }  // ZR-103
     bool defaultPrinterChecked() override { return false; }
     SerialPortSettings serialSettings() override { return {}; }
-    void installingOn(const std::string&) override {}
     void setProgress(int) override {}
     void showMessage(const std::string& text) override { std::fprintf(stderr, "message: %s\n", text.c_str()); }
 
