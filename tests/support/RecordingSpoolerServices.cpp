@@ -35,16 +35,20 @@ std::string logText(const WideText& text) {
 
 }  // namespace
 
-ErrorCode RecordingSpoolerServices::record(const std::string& call) {
+void RecordingSpoolerServices::record(const std::string& call) {
     calls.push_back(call);
-    for (const auto& [prefix, error] : errors)
-        if (call.compare(0, prefix.size(), prefix) == 0) return error;
+}
+
+ErrorCode RecordingSpoolerServices::scriptedError(Operation operation, const std::string& argument) const {
+    for (const Failure& failure : failures)
+        if (failure.operation == operation && (!failure.argument || *failure.argument == argument))
+            return failure.error;
     return NoError;
 }
 
-ErrorCode RecordingSpoolerServices::recordWithHandle(const std::string& call, const void* handle) {
-    const ErrorCode error = record(call);
-    return openHandles.count(handle) == 0 ? ErrorInvalidHandle : error;
+ErrorCode RecordingSpoolerServices::handleError(Operation operation, const void* handle,
+                                                const std::string& argument) const {
+    return openHandles.count(handle) == 0 ? ErrorInvalidHandle : scriptedError(operation, argument);
 }
 
 void* RecordingSpoolerServices::handOut(const void* handle) {
@@ -53,61 +57,72 @@ void* RecordingSpoolerServices::handOut(const void* handle) {
 }
 
 std::vector<PortInfo2> RecordingSpoolerServices::enumPorts() {
-    return record("EnumPortsA") == NoError ? ports : std::vector<PortInfo2>{};
+    record("EnumPortsA");
+    return scriptedError(Operation::EnumPorts) == NoError ? ports : std::vector<PortInfo2>{};
 }
 
 std::vector<MonitorInfo1> RecordingSpoolerServices::enumMonitors() {
-    return record("EnumMonitorsA") == NoError ? monitors : std::vector<MonitorInfo1>{};
+    record("EnumMonitorsA");
+    return scriptedError(Operation::EnumMonitors) == NoError ? monitors : std::vector<MonitorInfo1>{};
 }
 
 ErrorCode RecordingSpoolerServices::addPort(WindowHandle, const std::string& monitorName) {
-    return record("AddPortA(" + monitorName + ")");
+    record("AddPortA(" + monitorName + ")");
+    return scriptedError(Operation::AddPort, monitorName);
 }
 
 ErrorCode RecordingSpoolerServices::configurePort(WindowHandle, const std::string& portName) {
-    return record("ConfigurePortA(" + portName + ")");
+    record("ConfigurePortA(" + portName + ")");
+    return scriptedError(Operation::ConfigurePort, portName);
 }
 
 Result<std::string> RecordingSpoolerServices::printerDriverDirectory(const std::string& environment) {
-    ErrorCode error = record("GetPrinterDriverDirectoryA(" + environment + ")");
+    record("GetPrinterDriverDirectoryA(" + environment + ")");
+    const ErrorCode error = scriptedError(Operation::PrinterDriverDirectory, environment);
     if (error != NoError) return {"", error};
     return {driverDirectories[environment], NoError};
 }
 
 ErrorCode RecordingSpoolerServices::addPrinterDriver(const DriverInfo3& driver) {
     drivers.push_back(driver);
-    return record("AddPrinterDriverA(" + driver.name + ", " + driver.environment + ")");
+    record("AddPrinterDriverA(" + driver.name + ", " + driver.environment + ")");
+    return scriptedError(Operation::AddPrinterDriver, driver.name);
 }
 
 Result<PrinterHandle> RecordingSpoolerServices::addPrinter(const PrinterInfo2& printer) {
     printers.push_back(printer);
-    ErrorCode error = record("AddPrinterA(" + printer.printerName + ", " + printer.portName + ")");
+    record("AddPrinterA(" + printer.printerName + ", " + printer.portName + ")");
+    const ErrorCode error = scriptedError(Operation::AddPrinter, printer.printerName);
     return {error == NoError ? handOut(RecordedPrinter) : nullptr, error};
 }
 
 Result<PrinterHandle> RecordingSpoolerServices::openPrinter(const WideText& printerName) {
-    ErrorCode error = record("OpenPrinterW(" + logText(printerName) + ")");
+    record("OpenPrinterW(" + logText(printerName) + ")");
+    const ErrorCode error = scriptedError(Operation::OpenPrinter, logText(printerName));
     return {error == NoError ? handOut(OpenedPrinter) : nullptr, error};
 }
 
 Result<PrinterInfo2W> RecordingSpoolerServices::getPrinter(PrinterHandle printer) {
-    ErrorCode error = recordWithHandle("GetPrinterW", printer);
+    record("GetPrinterW");
+    const ErrorCode error = handleError(Operation::GetPrinter, printer);
     return {error == NoError ? existingPrinter : PrinterInfo2W{}, error};
 }
 
 ErrorCode RecordingSpoolerServices::setPrinter(PrinterHandle printer, const PrinterInfo2W& info) {
     printerChanges.push_back(info);
-    return recordWithHandle("SetPrinterW(" + logText(info.printerName) + ", " + logText(info.portName) + ", " +
-                                logText(info.driverName) + ")",
-                            printer);
+    record("SetPrinterW(" + logText(info.printerName) + ", " + logText(info.portName) + ", " +
+           logText(info.driverName) + ")");
+    return handleError(Operation::SetPrinter, printer);
 }
 
 void RecordingSpoolerServices::closePrinter(PrinterHandle printer) {
-    if (recordWithHandle("ClosePrinter", printer) == NoError) openHandles.erase(printer);
+    record("ClosePrinter");
+    openHandles.erase(printer);
 }
 
 Result<RegistryKey> RecordingSpoolerServices::regOpenKeyForSetValue(RegistryRoot root, const std::string& subKey) {
-    ErrorCode error = record("RegOpenKeyExA(" + rootName(root) + ", " + subKey + ")");
+    record("RegOpenKeyExA(" + rootName(root) + ", " + subKey + ")");
+    const ErrorCode error = scriptedError(Operation::RegOpenKey, subKey);
     if (error != NoError) return {nullptr, error};
     openedKey = rootName(root) + "\\" + subKey;
     return {handOut(RecordedKey), NoError};
@@ -115,17 +130,20 @@ Result<RegistryKey> RecordingSpoolerServices::regOpenKeyForSetValue(RegistryRoot
 
 ErrorCode RecordingSpoolerServices::regSetStringValue(RegistryKey key, const std::string& name,
                                                       const std::string& text) {
-    const ErrorCode error = recordWithHandle("RegSetValueExA(" + name + ", " + text + ")", key);
+    record("RegSetValueExA(" + name + ", " + text + ")");
+    const ErrorCode error = handleError(Operation::RegSetValue, key, name);
     if (error == NoError) registry[openedKey + "\\" + name] = text;
     return error;
 }
 
 void RecordingSpoolerServices::regCloseKey(RegistryKey key) {
-    if (recordWithHandle("RegCloseKey", key) == NoError) openHandles.erase(key);
+    record("RegCloseKey");
+    openHandles.erase(key);
 }
 
 ErrorCode RecordingSpoolerServices::copyFile(const std::string& source, const std::string& destination) {
-    const ErrorCode error = record("CopyFileA(" + source + ", " + destination + ")");
+    record("CopyFileA(" + source + ", " + destination + ")");
+    const ErrorCode error = scriptedError(Operation::CopyFile, source);
     if (error != NoError) return error;
     if (attributesOf(destination) & (FileAttribute::ReadOnly | FileAttribute::Hidden)) return ErrorAccessDenied;
     attributes[destination] = attributesOf(source);
@@ -135,7 +153,8 @@ ErrorCode RecordingSpoolerServices::copyFile(const std::string& source, const st
 }
 
 std::optional<std::uint32_t> RecordingSpoolerServices::fileAttributes(const std::string& path) {
-    if (record("GetFileAttributesA(" + path + ")") != NoError || missingFiles.count(path) != 0) return std::nullopt;
+    record("GetFileAttributesA(" + path + ")");
+    if (scriptedError(Operation::FileAttributes, path) != NoError || missingFiles.count(path) != 0) return std::nullopt;
     return attributesOf(path);
 }
 
@@ -147,7 +166,8 @@ std::uint32_t RecordingSpoolerServices::attributesOf(const std::string& path) co
 ErrorCode RecordingSpoolerServices::setFileAttributes(const std::string& path, std::uint32_t value) {
     char hex[12];
     std::snprintf(hex, sizeof hex, "0x%x", static_cast<unsigned>(value));
-    const ErrorCode error = record("SetFileAttributesA(" + path + ", " + hex + ")");
+    record("SetFileAttributesA(" + path + ", " + hex + ")");
+    const ErrorCode error = scriptedError(Operation::SetFileAttributes, path);
     if (error == NoError) attributes[path] = value;
     return error;
 }

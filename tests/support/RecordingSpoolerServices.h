@@ -8,6 +8,33 @@
 #include <utility>
 #include <vector>
 
+// The calls of SpoolerServices that a script can make fail.
+enum class Operation {
+    EnumPorts,
+    EnumMonitors,
+    AddPort,
+    ConfigurePort,
+    PrinterDriverDirectory,
+    AddPrinterDriver,
+    AddPrinter,
+    OpenPrinter,
+    GetPrinter,
+    SetPrinter,
+    RegOpenKey,
+    RegSetValue,
+    CopyFile,
+    FileAttributes,
+    SetFileAttributes,
+};
+
+// `operation` fails with `error`; with an argument, only where the call's
+// first argument is that text (a path, a key, a value or printer name).
+struct Failure {
+    Operation operation;
+    ErrorCode error;
+    std::optional<std::string> argument = std::nullopt;
+};
+
 // A stand-in for the operating system: answers from a script, keeps what a
 // run leaves behind (copied files, records, registry values) and writes down
 // every call, with its arguments, in order. Call texts look like
@@ -33,9 +60,8 @@ public:
     std::map<std::string, std::uint32_t> attributes;
     std::string startFolder = "C:\\setup";
     std::uint32_t startDrive = 3;  // DRIVE_FIXED
-    // A call fails with the error of the first key that begins its text,
-    // e.g. {"AddPrinterA", 1802} or {"CopyFileA(x64\\ZRC.DLL", 5}.
-    std::map<std::string, ErrorCode> errors;
+    // The first that matches a call decides its error.
+    std::vector<Failure> failures;
     // What GetPrinterW reads from any opened printer.
     PrinterInfo2W existingPrinter;
     std::optional<std::string> setupAccount = "S-1-5-21-7-1001";
@@ -95,10 +121,11 @@ public:
     WideText ansiToWide(const std::string& text) override;
 
 private:
-    ErrorCode record(const std::string& call);
+    void record(const std::string& call);
+    ErrorCode scriptedError(Operation operation, const std::string& argument = {}) const;
     // Handles are checked as the system checks them: one it never handed
     // out, or one already closed, is refused.
-    ErrorCode recordWithHandle(const std::string& call, const void* handle);
+    ErrorCode handleError(Operation operation, const void* handle, const std::string& argument = {}) const;
     void* handOut(const void* handle);
     std::uint32_t attributesOf(const std::string& path) const;
 

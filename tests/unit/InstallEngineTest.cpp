@@ -284,14 +284,17 @@ TEST(InstallEngineTest, NoSpoolerNoPackageOrNoFittingPackageChangesNothing) {
         "this PC";
     struct Case {
         std::optional<DriverArchitecture> architecture;
-        std::map<std::string, ErrorCode> errors;
+        std::vector<Failure> failures;
         std::set<std::string> missingFiles;
         std::initializer_list<std::string> fragments;
         std::map<std::string, std::uint32_t> attributes = {};
         std::uint32_t drive = 3;  // DRIVE_FIXED
     };
     const Case cases[] = {
-        {DriverArchitecture::X64, {{"GetPrinterDriverDirectoryA", 1804}}, {}, {"Windows x64", "system error 1804"}},
+        {DriverArchitecture::X64,
+         {{Operation::PrinterDriverDirectory, 1804}},
+         {},
+         {"Windows x64", "system error 1804"}},
         {DriverArchitecture::X86,
          {},
          {"x86\\ZRB.DLL", "x86\\TAVPLUG.dll"},
@@ -306,7 +309,7 @@ TEST(InstallEngineTest, NoSpoolerNoPackageOrNoFittingPackageChangesNothing) {
     for (const Case& c : cases) {
         SCOPED_TRACE(&c - cases);
         Installation installation;
-        installation.services.errors = c.errors;
+        installation.services.failures = c.failures;
         installation.services.missingFiles = c.missingFiles;
         installation.services.attributes = c.attributes;
         installation.services.startFolder = "C:\\\xA3setup";
@@ -339,7 +342,7 @@ TEST(InstallEngineTest, FirstFileNotCopiedEndsTheRunBeforeTheDriverIsRegistered)
     Installation installation;
     const std::string directory = "C:\\Spool\xA3";
     installation.services.driverDirectories["Windows NT x86"] = directory;
-    installation.services.errors = {{"CopyFileA(x86\\UNIDRV.HLP", 5}};
+    installation.services.failures = {{Operation::CopyFile, 5, "x86\\UNIDRV.HLP"}};
     installation.pages.portBoxIndex = 3;
     expectFragments(installation.run(),
                     {"x86\\UNIDRV.HLP could not be copied to C:\\SpoolŁ\\UNIDRV.HLP, so", "system error 5"});
@@ -372,7 +375,7 @@ TEST(InstallEngineTest, ReadOnlyHiddenOrSystemFilesAreReplacedAndNoneIsLeftReadO
 
     Installation unclearable;
     unclearable.services.attributes = {{zrb, 0x21}};
-    unclearable.services.errors = {{"SetFileAttributesA", 5}};
+    unclearable.services.failures = {{Operation::SetFileAttributes, 5}};
     expectFragments(unclearable.run(), {"x86\\ZRB.DLL could not be copied to " + zrb + ","});
 }
 
@@ -388,7 +391,7 @@ TEST(InstallEngineTest, UnregisteredDriverIsToldEvenWhenThePrinterIsAdded) {
         {1797, rights}, {1930, knownBad}, {3013, knownBad}, {3014, knownBad}, {3015, rights}};
     for (const auto& [error, whatToDo] : cases) {
         Installation installation;
-        installation.services.errors = {{"AddPrinterDriverA", error}};
+        installation.services.failures = {{Operation::AddPrinterDriver, error}};
         expectFragments(installation.run(), {"ZR-103 could not be registered. " + whatToDo,
                                              "Windows reported: system error " + std::to_string(error)});
         EXPECT_EQ(installation.services.registry[DeviceValue], "ZR-103,winspool,LPT1:");
@@ -400,19 +403,19 @@ TEST(InstallEngineTest, UnregisteredDriverIsToldEvenWhenThePrinterIsAdded) {
 TEST(InstallEngineTest, PrinterNotAddedIsNeitherDefaultNorTheOnlyFailureTold) {
     struct Case {
         std::string port;
-        std::map<std::string, ErrorCode> errors;
+        std::vector<Failure> failures;
         std::string told;
     };
     const Case cases[] = {
-        {"\xA3PT1:", {{"AddPrinterA", 1801}}, "printer ZR-103 could not be added on the port \"ŁPT1:\". Check"},
-        {"", {{"AddPrinterA", 1801}}, "printer ZR-103 could not be added without a port. Check"},
+        {"\xA3PT1:", {{Operation::AddPrinter, 1801}}, "printer ZR-103 could not be added on the port \"ŁPT1:\". Check"},
+        {"", {{Operation::AddPrinter, 1801}}, "printer ZR-103 could not be added without a port. Check"},
         {"LPT1:",
-         {{"AddPrinterDriverA", 1797}, {"AddPrinterA", 1797}},
+         {{Operation::AddPrinterDriver, 1797}, {Operation::AddPrinter, 1797}},
          "printer driver ZR-103 could not be registered"}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.told);
         Installation installation;
-        installation.services.errors = c.errors;
+        installation.services.failures = c.failures;
         installation.pages.port = c.port;
         installation.pages.portBoxIndex = 3;
         const InstallOutcome outcome = installation.run();
@@ -427,7 +430,7 @@ TEST(InstallEngineTest, PrinterNotAddedIsNeitherDefaultNorTheOnlyFailureTold) {
 
 TEST(InstallEngineTest, ExistingPrinterOnTheChosenPortWithThisDriverIsLeftAsItIs) {
     Installation installation;
-    installation.services.errors = {{"AddPrinterDriverA", 1795}, {"AddPrinterA", 1802}};
+    installation.services.failures = {{Operation::AddPrinterDriver, 1795}, {Operation::AddPrinter, 1802}};
     installation.services.existingPrinter = earlierPrinter();
     EXPECT_TRUE(installation.run().succeeded);
     EXPECT_TRUE(installation.services.printerChanges.empty());
@@ -452,7 +455,7 @@ TEST(InstallEngineTest, ExistingPrinterMovesToTheChosenPortWithThisDriverKeeping
     for (const auto& [port, widePort, existing, settings] : cases) {
         SCOPED_TRACE(port);
         Installation installation;
-        installation.services.errors = {{"AddPrinterA", 1802}};
+        installation.services.failures = {{Operation::AddPrinter, 1802}};
         installation.services.existingPrinter = existing;
         installation.pages.port = port;
         EXPECT_TRUE(installation.run().succeeded);
@@ -466,10 +469,10 @@ TEST(InstallEngineTest, ExistingPrinterMovesToTheChosenPortWithThisDriverKeeping
 }
 
 TEST(InstallEngineTest, ExistingPrinterThatCannotBeChangedIsTheFailure) {
-    for (const std::string step : {"OpenPrinterW", "GetPrinterW", "SetPrinterW"}) {
-        SCOPED_TRACE(step);
+    for (Operation step : {Operation::OpenPrinter, Operation::GetPrinter, Operation::SetPrinter}) {
+        SCOPED_TRACE(static_cast<int>(step));
         Installation installation;
-        installation.services.errors = {{"AddPrinterA", 1802}, {step, 5}};
+        installation.services.failures = {{Operation::AddPrinter, 1802}, {step, 5}};
         installation.services.existingPrinter = earlierPrinter();
         installation.pages.port = "COM\xA3:";
         expectFragments(installation.run(), {"printer ZR-103 is already installed and could not be moved to the port "
@@ -481,7 +484,7 @@ TEST(InstallEngineTest, ExistingPrinterThatCannotBeChangedIsTheFailure) {
 
 TEST(InstallEngineTest, UnsettableValueIsToldMidRunButDoesNotFailTheInstall) {
     Installation installation;
-    installation.services.errors = {{"RegSetValueExA", 5}};
+    installation.services.failures = {{Operation::RegSetValue, 5}};
     installation.pages.portBoxIndex = 4;
     EXPECT_TRUE(installation.run().succeeded);
     EXPECT_EQ(installation.pages.messages, (std::vector<std::string>{RegistryError, RegistryError}));
@@ -490,7 +493,7 @@ TEST(InstallEngineTest, UnsettableValueIsToldMidRunButDoesNotFailTheInstall) {
 
 TEST(InstallEngineTest, MissingKeyIsPassedOverInSilence) {
     Installation installation;
-    installation.services.errors = {{"RegOpenKeyExA", 2}};
+    installation.services.failures = {{Operation::RegOpenKey, 2}};
     installation.pages.portBoxIndex = 3;
     EXPECT_TRUE(installation.run().succeeded);
     EXPECT_TRUE(installation.services.registry.empty());
