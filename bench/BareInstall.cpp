@@ -94,7 +94,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     // clicked: the system's version is known, the spooler's library loaded
     // and the ports listed.
     DetectOsGeneration(services);
-    const PortListing listing = listPorts(services.enumPorts());
+    const PortListing listing = listPorts(services.enumPorts().value);
     if (listing.defaultRow < 0) {
         showMessageBox({L"The spooler lists no port to install on."});
         return 1;

@@ -20,18 +20,18 @@ ensure_tools() {
   "$root/scripts/setup"
 }
 
+# The builds are CMakePresets.json's, in $build rather than the presets' build/.
 build_windows() {
-  cmake -S "$root" -B "$build/windows" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" >/dev/null &&
+  cmake -S "$root" --preset windows -B "$build/windows" >/dev/null &&
     cmake --build "$build/windows" -j "$(nproc)"
 }
 
 # The native build also runs, through its CTest, the tests of the other builds.
 build_native() {
-  # Under AddressSanitizer and UBSan, so that every unit test is also a
-  # sanitizer run, and unoptimised: it compiles in two thirds of the time, and
-  # the unit tests take about a second either way.
-  cmake -S "$root" -B "$build/native" -DBRIVANE_BUILD_ROOT="$build" -DBRIVANE_SANITIZE=ON \
-    -DCMAKE_BUILD_TYPE=None >/dev/null &&
+  # The preset builds under AddressSanitizer and UBSan, so that every unit
+  # test is also a sanitizer run, and unoptimised: it compiles in two thirds
+  # of the time, and the unit tests take about a second either way.
+  cmake -S "$root" --preset native -B "$build/native" -DBRIVANE_BUILD_ROOT="$build" >/dev/null &&
     cmake --build "$build/native" -j "$(nproc)"
 }
 

@@ -118,17 +118,19 @@ PrinterInfo2 printerRecord(const std::string& driverName, const std::string& por
 }
 
 // DEVMODEW's dmSize and dmDriverExtra: WORDs at bytes 68 and 70, after its
-// 32-character device name and two version WORDs.
+// 32-character device name and two version WORDs; then the DWORD dmFields,
+// which the spooler needs to tell which settings the record holds.
 constexpr std::size_t DevModeSizeAt = 68;
 constexpr std::size_t DriverExtraAt = 70;
+constexpr std::size_t ShortestDevMode = 76;
 
 // The settings every driver reads (paper, orientation, copies) without the
 // private bytes after them, which only the driver that wrote them knows;
 // none when the record is not a whole DEVMODE.
 std::vector<std::uint8_t> publicPart(std::vector<std::uint8_t> devMode) {
-    if (devMode.size() < DriverExtraAt + 2) return {};
+    if (devMode.size() < ShortestDevMode) return {};
     const std::size_t size = devMode[DevModeSizeAt] | devMode[DevModeSizeAt + 1] << 8;
-    if (size < DriverExtraAt + 2 || size > devMode.size()) return {};
+    if (size < ShortestDevMode || size > devMode.size()) return {};
     devMode.resize(size);
     devMode[DriverExtraAt] = devMode[DriverExtraAt + 1] = 0;
     return devMode;
@@ -209,6 +211,10 @@ InstallEngine::InstallEngine(SpoolerServices& services, InstallInputs& inputs, I
 InstallOutcome InstallEngine::run(std::optional<DriverArchitecture> architecture) {
     const std::string portName = inputs.portName();
     if (!architecture) return {false, unsupportedProcessor()};
+    // The mode would refuse the driver after its files were staged: asked
+    // first, it leaves nothing behind. Where it cannot be asked, it is taken
+    // to be off, as on every Windows before it.
+    if (services.protectedPrintEnabled().value_or(false)) return {false, protectedPrintModeOn()};
     const ArchitectureTraits& traits = traitsOf(*architecture);
     const Result<std::string> directoryQuery = services.printerDriverDirectory(traits.environment);
     const int portIndex = inputs.portIndex();

@@ -5,12 +5,14 @@
 namespace InstallMessages {
 namespace {
 
-// Drivers on Windows' own list of bad printer drivers (known to be
-// unreliable, or to harm the system), and kernel-mode printer drivers, which
-// Windows no longer installs.
+// A kernel-mode printer driver where a policy blocks them, and drivers on
+// Windows' own list of bad printer drivers (known to be unreliable, or to
+// harm the system).
 constexpr ErrorCode ErrorKernelModeDriverBlocked = 1930;
 constexpr ErrorCode ErrorPrinterDriverWarned = 3013;
 constexpr ErrorCode ErrorPrinterDriverBlocked = 3014;
+// What a stopped or disabled Print Spooler answers.
+constexpr ErrorCode ErrorServerUnavailable = 1722;
 
 std::string joined(const std::vector<std::string>& items) {
     std::string text;
@@ -25,6 +27,26 @@ const char* const RegistryError = u8"错误：无法设置有关的注册表信�
 std::string unsupportedProcessor() {
     return "This setup holds printer drivers for x86 and x64 Windows only, and this PC runs Windows on ARM64. "
            "Nothing was installed.";
+}
+
+// Administrators' rights do not reach past the mode; only turning it off does.
+std::string protectedPrintModeOn() {
+    return "Windows protected print mode is on: it refuses every printer driver that Windows does not ship, this "
+           "one too, so nothing was installed, and running the setup as an administrator will not help. To turn it "
+           "off, open Settings, Bluetooth & devices, Printers & scanners, and under Printer preferences turn off "
+           "Windows protected print mode; on a PC whose organisation turned it on by policy, only its administrator "
+           "can turn it off. Then run the setup again.";
+}
+
+std::string portsNotListed(ErrorCode error, const std::string& systemText) {
+    return composed({error == ErrorServerUnavailable
+                         ? "The Print Spooler service does not answer, so no port can be listed and nothing can be "
+                           "installed. It is not running or it is disabled: open Services, double-click Print "
+                           "Spooler, set its Startup type to Automatic and press Start, or ask the administrator who "
+                           "disabled it. Then run the setup again."
+                         : "The printer ports could not be listed, so nothing can be installed. Make sure the Print "
+                           "Spooler service is running, then run the setup again.",
+                     " Windows reported: ", systemText});
 }
 
 std::string driverFolderNotFound(const std::string& environment, const std::string& systemText) {
@@ -55,15 +77,20 @@ std::string fileNotCopied(const std::string& source, const std::string& destinat
                      systemText});
 }
 
-// Rights cannot help a driver that Windows knows to be faulty; a newer one can.
+// Rights cannot help a driver that Windows refuses by policy or knows to be
+// faulty; a newer one can.
 std::string driverNotRegistered(const std::string& driverName, ErrorCode error, const std::string& systemText) {
-    const bool knownBad = error == ErrorKernelModeDriverBlocked || error == ErrorPrinterDriverWarned ||
-                          error == ErrorPrinterDriverBlocked;
-    return composed({"The printer driver ", driverName, " could not be registered. ",
-                     knownBad ? "Windows refuses it as a printer driver it knows to be faulty; install a newer driver "
-                                "package from the printer's supplier."
-                              : "Run the setup again as an administrator.",
-                     " Windows reported: ", systemText});
+    const char* whatToDo = "Run the setup again as an administrator.";
+    if (error == ErrorKernelModeDriverBlocked)
+        whatToDo =
+            "Windows refuses it as a kernel-mode printer driver, which a policy of this PC blocks; running the "
+            "setup again cannot help, but a newer (user-mode) driver package from the printer's supplier can.";
+    else if (error == ErrorPrinterDriverWarned || error == ErrorPrinterDriverBlocked)
+        whatToDo =
+            "Windows refuses it as a printer driver it knows to be faulty; install a newer driver package from "
+            "the printer's supplier.";
+    return composed(
+        {"The printer driver ", driverName, " could not be registered. ", whatToDo, " Windows reported: ", systemText});
 }
 
 std::string printerNotAdded(const std::string& printerName, const std::string& portName,

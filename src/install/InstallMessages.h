@@ -14,6 +14,9 @@ namespace InstallMessages {
 extern const char* const RegistryError;
 
 std::string unsupportedProcessor();
+std::string protectedPrintModeOn();
+// The spooler listed no ports or port monitors, and `error` says why.
+std::string portsNotListed(ErrorCode error, const std::string& systemText);
 std::string driverFolderNotFound(const std::string& environment, const std::string& systemText);
 std::string incompletePackage(const std::vector<std::string>& missing, const std::string& startFolder,
                               bool networkDrive);

@@ -1,7 +1,9 @@
 #include "pages/CreatePortDialog.h"
 
+#include "install/InstallMessages.h"
 #include "platform/TextConversion.h"
 #include "resources/resource.h"
+#include "ui/Message.h"
 
 namespace {
 
@@ -16,11 +18,18 @@ void CreatePortDialog::doDataExchange() {
 }
 
 bool CreatePortDialog::onInitDialog() {
-    std::vector<MonitorInfo1> monitors = services.enumMonitors();
+    const Result<std::vector<MonitorInfo1>> monitors = services.enumMonitors();
+    // An empty list would leave the user guessing: the dialog says why
+    // instead and does not open.
+    if (!monitors.ok()) {
+        showMessageBox(fromUtf8(InstallMessages::portsNotListed(monitors.error, services.errorText(monitors.error))));
+        cancel();
+        return true;
+    }
     monitorList.useGridWithFullRowSelection();
     monitorList.insertColumn(0, L"Available Port Type");
     monitorList.setColumnWidth(0, MonitorColumnWidth);
-    for (const MonitorInfo1& monitor : monitors) {
+    for (const MonitorInfo1& monitor : monitors.value) {
         if (!monitor.name) continue;
         services.outputDebugString(*monitor.name + "\n");
         monitorList.insertRow(static_cast<int>(monitorNames.size()), fromAnsi(*monitor.name).c_str());

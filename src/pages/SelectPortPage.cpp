@@ -1,5 +1,6 @@
 #include "pages/SelectPortPage.h"
 
+#include "install/InstallMessages.h"
 #include "pages/ActivePages.h"
 #include "pages/CreatePortDialog.h"
 #include "pages/DetailSettingPage.h"
@@ -25,7 +26,7 @@ void SelectPortPage::doDataExchange() {
 }
 
 bool SelectPortPage::onInitDialog() {
-    std::vector<PortInfo2> ports = enumeratePorts();
+    const Result<std::vector<PortInfo2>> ports = enumeratePorts();
     portList.insertColumn(0, L"Port");
     portList.insertColumn(1, L"Type");
     portList.setColumnWidth(0, PortColumnWidth);
@@ -38,14 +39,15 @@ bool SelectPortPage::onInitDialog() {
 
 // The first listing and every rebuild alike: ask the spooler, then restyle
 // the list before any row goes in.
-std::vector<PortInfo2> SelectPortPage::enumeratePorts() {
-    std::vector<PortInfo2> ports = services.enumPorts();
+Result<std::vector<PortInfo2>> SelectPortPage::enumeratePorts() {
+    Result<std::vector<PortInfo2>> ports = services.enumPorts();
     portList.useGridWithFullRowSelection();
     return ports;
 }
 
-void SelectPortPage::showPorts(const std::vector<PortInfo2>& ports) {
-    listing = listPorts(ports);
+void SelectPortPage::showPorts(const Result<std::vector<PortInfo2>>& ports) {
+    portsError = ports.error;
+    listing = listPorts(ports.value);
     for (size_t row = 0; row < listing.rows.size(); ++row) {
         services.outputDebugString(listing.rows[row].port + "\n");
         portList.insertRow(static_cast<int>(row), fromAnsi(listing.rows[row].port).c_str());
@@ -94,8 +96,12 @@ void SelectPortPage::install() {
     int row = portList.selectedRow();
     // A click on the list's empty area clears the selection; a printer without
     // a port could not print, so the page stays open for the user to choose.
+    // A list left empty by a spooler that did not answer has nothing to
+    // choose from: the user is told why instead.
     if (row < 0) {
-        showMessageBox({NoPortChosenMessage});
+        showMessageBox(portsError == NoError
+                           ? WideText{NoPortChosenMessage}
+                           : fromUtf8(InstallMessages::portsNotListed(portsError, services.errorText(portsError))));
         return;
     }
     portName = listing.rows[static_cast<size_t>(row)].port;

@@ -27,8 +27,8 @@ protected:
     void onOk() override {}
 
 private:
-    std::vector<PortInfo2> enumeratePorts();
-    void showPorts(const std::vector<PortInfo2>& ports);
+    Result<std::vector<PortInfo2>> enumeratePorts();
+    void showPorts(const Result<std::vector<PortInfo2>>& ports);
     void createPort();
     void configurePort();
     void install();
@@ -38,4 +38,6 @@ private:
     // The rows as listed, so that a chosen port name is the spooler's own
     // bytes, not a round trip through the list's UTF-16.
     PortListing listing;
+    // Why the spooler listed no ports; NoError when it answered.
+    ErrorCode portsError = NoError;
 };

@@ -46,13 +46,13 @@ Result<std::vector<BYTE>> readSized(Call call) {
 
 // The same for an enumeration, `call(buffer, size, &needed, &count)`: the
 // count of the read that succeeded bounds the records, and a failed
-// enumeration yields none.
+// enumeration yields none, with its error.
 template <typename Call>
-std::vector<BYTE> enumerate(Call call, DWORD& count) {
+Result<std::vector<BYTE>> enumerate(Call call, DWORD& count) {
     Result<std::vector<BYTE>> read = readSized([&](BYTE* buffer, DWORD size, DWORD* needed) {
         count = 0;
         return call(buffer, size, needed, &count);
     });
     if (!read.ok()) count = 0;
-    return std::move(read.value);
+    return read;
 }

@@ -124,9 +124,10 @@ public:
 
     // EnumPortsA level 2 and EnumMonitorsA level 1, local machine, with the
     // size protocol (ask for the size, allocate, ask again). A failed call
-    // yields no records.
-    virtual std::vector<PortInfo2> enumPorts() = 0;
-    virtual std::vector<MonitorInfo1> enumMonitors() = 0;
+    // yields no records and its error: a stopped Print Spooler answers
+    // RPC_S_SERVER_UNAVAILABLE.
+    virtual Result<std::vector<PortInfo2>> enumPorts() = 0;
+    virtual Result<std::vector<MonitorInfo1>> enumMonitors() = 0;
 
     // AddPortA and ConfigurePortA: the monitor shows its own dialog, owned
     // by `owner`.
@@ -135,6 +136,13 @@ public:
 
     // GetPrinterDriverDirectoryA, local machine, level 1.
     virtual Result<std::string> printerDriverDirectory(const std::string& environment) = 0;
+    // Whether Windows protected print mode is on, which refuses every
+    // printer driver that Windows does not ship: the static property
+    // IsProtectedPrintEnabled of the Windows Runtime class
+    // WindowsProtectedPrintInfo. Nullopt when it cannot be asked: no Windows
+    // Runtime (Windows 7), no such class (before Windows 11 24H2), or a
+    // failed query.
+    virtual std::optional<bool> protectedPrintEnabled() = 0;
     // AddPrinterDriverA, local machine, level 3.
     virtual ErrorCode addPrinterDriver(const DriverInfo3& driver) = 0;
     // AddPrinterA, local machine, level 2; null handle on failure.

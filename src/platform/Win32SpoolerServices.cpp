@@ -1,6 +1,7 @@
 #include "platform/Win32SpoolerServices.h"
 
 #include "platform/Accounts.h"
+#include "platform/ProtectedPrint.h"
 #include "platform/SystemLibrary.h"
 #include "platform/TextConversion.h"
 
@@ -114,31 +115,33 @@ SpoolerLibrary& Win32SpoolerServices::spooler() {
     return *library;
 }
 
-std::vector<PortInfo2> Win32SpoolerServices::enumPorts() {
-    std::vector<PortInfo2> ports;
-    if (!spooler().enumPortsA) return ports;
+Result<std::vector<PortInfo2>> Win32SpoolerServices::enumPorts() {
+    Result<std::vector<PortInfo2>> ports;
+    if (!spooler().enumPortsA) return {{}, ERROR_PROC_NOT_FOUND};
     DWORD count = 0;
-    std::vector<BYTE> buffer =
+    Result<std::vector<BYTE>> buffer =
         enumerate([this](BYTE* data, DWORD size, DWORD* needed,
                          DWORD* returned) { return spooler().enumPortsA(nullptr, 2, data, size, needed, returned); },
                   count);
-    const auto* records = reinterpret_cast<const PORT_INFO_2A*>(buffer.data());
+    ports.error = buffer.error;
+    const auto* records = reinterpret_cast<const PORT_INFO_2A*>(buffer.value.data());
     for (DWORD i = 0; i < count; ++i)
-        ports.push_back({textOrNull(records[i].pPortName), textOrNull(records[i].pMonitorName),
-                         textOrNull(records[i].pDescription), records[i].fPortType});
+        ports.value.push_back({textOrNull(records[i].pPortName), textOrNull(records[i].pMonitorName),
+                               textOrNull(records[i].pDescription), records[i].fPortType});
     return ports;
 }
 
-std::vector<MonitorInfo1> Win32SpoolerServices::enumMonitors() {
-    std::vector<MonitorInfo1> monitors;
-    if (!spooler().enumMonitorsA) return monitors;
+Result<std::vector<MonitorInfo1>> Win32SpoolerServices::enumMonitors() {
+    Result<std::vector<MonitorInfo1>> monitors;
+    if (!spooler().enumMonitorsA) return {{}, ERROR_PROC_NOT_FOUND};
     DWORD count = 0;
-    std::vector<BYTE> buffer =
+    Result<std::vector<BYTE>> buffer =
         enumerate([this](BYTE* data, DWORD size, DWORD* needed,
                          DWORD* returned) { return spooler().enumMonitorsA(nullptr, 1, data, size, needed, returned); },
                   count);
-    const auto* records = reinterpret_cast<const MONITOR_INFO_1A*>(buffer.data());
-    for (DWORD i = 0; i < count; ++i) monitors.push_back({textOrNull(records[i].pName)});
+    monitors.error = buffer.error;
+    const auto* records = reinterpret_cast<const MONITOR_INFO_1A*>(buffer.value.data());
+    for (DWORD i = 0; i < count; ++i) monitors.value.push_back({textOrNull(records[i].pName)});
     return monitors;
 }
 
@@ -160,6 +163,10 @@ Result<std::string> Win32SpoolerServices::printerDriverDirectory(const std::stri
     if (!spooler().getPrinterDriverDirectoryA(nullptr, mutableText(environment), 1, buffer.data(), needed, &needed))
         return {"", GetLastError()};
     return {reinterpret_cast<const char*>(buffer.data()), NoError};
+}
+
+std::optional<bool> Win32SpoolerServices::protectedPrintEnabled() {
+    return protectedPrintMode();
 }
 
 ErrorCode Win32SpoolerServices::addPrinterDriver(const DriverInfo3& driver) {

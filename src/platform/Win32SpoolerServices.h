@@ -14,11 +14,12 @@ public:
     Win32SpoolerServices(const Win32SpoolerServices&) = delete;
     Win32SpoolerServices& operator=(const Win32SpoolerServices&) = delete;
 
-    std::vector<PortInfo2> enumPorts() override;
-    std::vector<MonitorInfo1> enumMonitors() override;
+    Result<std::vector<PortInfo2>> enumPorts() override;
+    Result<std::vector<MonitorInfo1>> enumMonitors() override;
     ErrorCode addPort(WindowHandle owner, const std::string& monitorName) override;
     ErrorCode configurePort(WindowHandle owner, const std::string& portName) override;
     Result<std::string> printerDriverDirectory(const std::string& environment) override;
+    std::optional<bool> protectedPrintEnabled() override;
     ErrorCode addPrinterDriver(const DriverInfo3& driver) override;
     Result<PrinterHandle> addPrinter(const PrinterInfo2& printer) override;
     Result<PrinterHandle> openPrinter(const WideText& printerName) override;

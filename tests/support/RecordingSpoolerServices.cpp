@@ -56,14 +56,16 @@ void* RecordingSpoolerServices::handOut(const void* handle) {
     return const_cast<void*>(handle);
 }
 
-std::vector<PortInfo2> RecordingSpoolerServices::enumPorts() {
+Result<std::vector<PortInfo2>> RecordingSpoolerServices::enumPorts() {
     record("EnumPortsA");
-    return scriptedError(Operation::EnumPorts) == NoError ? ports : std::vector<PortInfo2>{};
+    const ErrorCode error = scriptedError(Operation::EnumPorts);
+    return {error == NoError ? ports : std::vector<PortInfo2>{}, error};
 }
 
-std::vector<MonitorInfo1> RecordingSpoolerServices::enumMonitors() {
+Result<std::vector<MonitorInfo1>> RecordingSpoolerServices::enumMonitors() {
     record("EnumMonitorsA");
-    return scriptedError(Operation::EnumMonitors) == NoError ? monitors : std::vector<MonitorInfo1>{};
+    const ErrorCode error = scriptedError(Operation::EnumMonitors);
+    return {error == NoError ? monitors : std::vector<MonitorInfo1>{}, error};
 }
 
 ErrorCode RecordingSpoolerServices::addPort(WindowHandle, const std::string& monitorName) {
@@ -81,6 +83,11 @@ Result<std::string> RecordingSpoolerServices::printerDriverDirectory(const std::
     const ErrorCode error = scriptedError(Operation::PrinterDriverDirectory, environment);
     if (error != NoError) return {"", error};
     return {driverDirectories[environment], NoError};
+}
+
+std::optional<bool> RecordingSpoolerServices::protectedPrintEnabled() {
+    record("IsProtectedPrintEnabled");
+    return protectedPrint;
 }
 
 ErrorCode RecordingSpoolerServices::addPrinterDriver(const DriverInfo3& driver) {

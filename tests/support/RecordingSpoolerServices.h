@@ -52,6 +52,7 @@ public:
     std::map<std::uint32_t, OsVersion> versionAnswers;  // by record size; absent = the call fails
     std::optional<bool> wow64;                          // nullopt: IsWow64Process does not exist
     std::optional<std::uint16_t> machine;               // nullopt: IsWow64Process2 does not exist
+    std::optional<bool> protectedPrint = false;         // nullopt: it cannot be asked
     std::set<std::string> missingFiles;                 // every other path exists
     // Of an existing path; absent: FILE_ATTRIBUTE_ARCHIVE. As CopyFile says
     // of Windows, a copy refuses a read-only or hidden destination and gives
@@ -87,11 +88,12 @@ public:
     // Whether every printer and key handed out was closed again.
     bool allHandlesClosed() const { return openHandles.empty(); }
 
-    std::vector<PortInfo2> enumPorts() override;
-    std::vector<MonitorInfo1> enumMonitors() override;
+    Result<std::vector<PortInfo2>> enumPorts() override;
+    Result<std::vector<MonitorInfo1>> enumMonitors() override;
     ErrorCode addPort(WindowHandle owner, const std::string& monitorName) override;
     ErrorCode configurePort(WindowHandle owner, const std::string& portName) override;
     Result<std::string> printerDriverDirectory(const std::string& environment) override;
+    std::optional<bool> protectedPrintEnabled() override;
     ErrorCode addPrinterDriver(const DriverInfo3& driver) override;
     Result<PrinterHandle> addPrinter(const PrinterInfo2& printer) override;
     Result<PrinterHandle> openPrinter(const WideText& printerName) override;

@@ -2,11 +2,14 @@
 
 #include <gtest/gtest.h>
 
-TEST(IconPlacement, CentresTheIconRoundingTowardZero) {
-    // A 36 x 37 client area with a 32 x 32 icon.
-    EXPECT_EQ(2, centredIconOffset(36, 32));
-    EXPECT_EQ(3, centredIconOffset(37, 32));
-    // Larger than the client area: -11 / 2 is -5, where flooring would give -6.
-    EXPECT_EQ(-5, centredIconOffset(20, 32));
-    EXPECT_EQ(0, centredIconOffset(32, 32));
+TEST(IconPlacement, WhereAMinimisedPageDrawsA32By32Icon) {
+    struct Drawn {
+        int clientWidth, clientHeight, x, y;
+    };
+    // A client area smaller than the icon puts it at (-5, -5), not (-6, -6).
+    const Drawn cases[] = {{36, 37, 2, 3}, {32, 32, 0, 0}, {20, 20, -5, -5}};
+    for (const Drawn& c : cases) {
+        EXPECT_EQ(centredIconOffset(c.clientWidth, 32), c.x) << c.clientWidth << " x " << c.clientHeight;
+        EXPECT_EQ(centredIconOffset(c.clientHeight, 32), c.y) << c.clientWidth << " x " << c.clientHeight;
+    }
 }

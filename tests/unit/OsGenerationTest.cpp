@@ -4,27 +4,42 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 namespace {
 
 constexpr std::int32_t Unchanged = -7;  // stands for whatever an earlier detection left
 
-struct VersionCase {
-    OsVersion version;
+// What each Windows reports, the generation detected there and the Select OS
+// button marked for it.
+struct Windows {
+    const char* name;
+    OsVersion reported;
     std::int32_t generation;
+    int button;
 };
 
-TEST(ClassifyOsVersion, KnownVersions) {
-    const VersionCase cases[] = {
-        {{1, 4, 0}, 1}, {{1, 4, 10}, 2}, {{1, 4, 90}, 2}, {{2, 3, 51}, 3}, {{2, 4, 0}, 3}, {{2, 0, 0}, 3},
-        {{2, 5, 0}, 4}, {{2, 5, 1}, 5},  {{2, 5, 2}, 6},  {{2, 6, 0}, 7},  {{2, 6, 1}, 8}, {{2, 6, 2}, 9},
+TEST(ClassifyOsVersion, KnownWindowsAndTheButtonMarkedForEach) {
+    const Windows known[] = {
+        {"Windows 95", {1, 4, 0}, 1, IDC_WIN95},
+        {"Windows 98", {1, 4, 10}, 2, IDC_WIN98},
+        {"Windows Me", {1, 4, 90}, 2, IDC_WIN98},
+        {"NT 3.51", {2, 3, 51}, 3, IDC_WINNT4},
+        {"NT 4.0", {2, 4, 0}, 3, IDC_WINNT4},
+        {"an NT that reports major version 0", {2, 0, 0}, 3, IDC_WINNT4},
+        {"Windows 2000", {2, 5, 0}, 4, IDC_WIN2000},
+        {"Windows XP", {2, 5, 1}, 5, IDC_WINXP},
+        {"Windows Server 2003", {2, 5, 2}, 6, IDC_WIN2003},
+        {"Windows Vista", {2, 6, 0}, 7, IDC_WINVISTA},
+        {"Windows 7", {2, 6, 1}, 8, IDC_WIN7},
+        // 8.1 and later report 6.2 too, as the manifest names no newer Windows; the button
+        // is the unlabelled one in front of the texts "Windows 8" and "Windows 10".
+        {"Windows 8", {2, 6, 2}, 9, IDC_WIN8},
+        {"platform 0", {0, 3, 10}, 4, IDC_WIN2000},
+        {"platform 3", {3, 10, 0}, 4, IDC_WIN2000},
     };
-    for (const VersionCase& c : cases) {
-        const OsVersion& v = c.version;
-        EXPECT_EQ(classifyOsVersion(v, Unchanged), c.generation)
-            << "platform " << v.platformId << ", " << v.majorVersion << "." << v.minorVersion;
+    for (const Windows& windows : known) {
+        const std::int32_t generation = classifyOsVersion(windows.reported, Unchanged);
+        EXPECT_EQ(generation, windows.generation) << windows.name;
+        EXPECT_EQ(osRadioButtonFor(generation), windows.button) << windows.name;
     }
 }
 
@@ -44,19 +59,6 @@ TEST(ClassifyOsVersion, UnknownVersionsKeepThePreviousValue) {
     }
 }
 
-TEST(ClassifyOsVersion, OtherPlatformsCountAsWindows2000) {
-    EXPECT_EQ(classifyOsVersion({0, 3, 10}, Unchanged), 4);
-    EXPECT_EQ(classifyOsVersion({3, 10, 0}, Unchanged), 4);
-}
-
-TEST(OsRadioButton, OneButtonPerGenerationAndNoneOutside) {
-    const int buttons[] = {0, 1000, 1001, 1002, 1003, 1004, 1011, 1020, 1005, 1006, 0};
-    for (std::int32_t generation = 0; generation <= 10; ++generation) {
-        EXPECT_EQ(osRadioButtonFor(generation), buttons[generation]) << "generation " << generation;
-    }
-    EXPECT_EQ(osRadioButtonFor(-1), 0);
-}
-
 class DetectOsGenerationTest : public ::testing::Test {
 protected:
     void SetUp() override { OsGeneration = 0; }
@@ -69,16 +71,12 @@ TEST_F(DetectOsGenerationTest, ExtendedRecordAnswers) {
     services.versionAnswers[148] = {2, 6, 1};
     DetectOsGeneration(services);
     EXPECT_EQ(OsGeneration, 5);
-    EXPECT_EQ(osRadioButtonFor(OsGeneration), IDC_WINXP);
-    EXPECT_EQ(services.calls, std::vector<std::string>{"GetVersionExA(156)"});
 }
 
 TEST_F(DetectOsGenerationTest, FallsBackToThePlainRecord) {
     services.versionAnswers[148] = {2, 6, 2};
     DetectOsGeneration(services);
     EXPECT_EQ(OsGeneration, 9);
-    EXPECT_EQ(osRadioButtonFor(OsGeneration), IDC_WIN8);
-    EXPECT_EQ(services.calls, (std::vector<std::string>{"GetVersionExA(156)", "GetVersionExA(148)"}));
 }
 
 TEST_F(DetectOsGenerationTest, NoAnswerLeavesTheValue) {
@@ -89,7 +87,6 @@ TEST_F(DetectOsGenerationTest, NoAnswerLeavesTheValue) {
     OsGeneration = 8;
     DetectOsGeneration(services);
     EXPECT_EQ(OsGeneration, 8);
-    EXPECT_EQ(services.calls.size(), 4u);
 }
 
 TEST_F(DetectOsGenerationTest, LaterVersionsStayAtTheStartValue) {

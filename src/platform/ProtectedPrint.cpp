@@ -1,0 +1,70 @@
+#include "platform/ProtectedPrint.h"
+
+#include "platform/SystemLibrary.h"
+
+#include <inspectable.h>
+#include <roapi.h>
+#include <winstring.h>
+
+namespace {
+
+const wchar_t ClassName[] = L"Windows.Graphics.Printing.ProtectedPrint.WindowsProtectedPrintInfo";
+
+// IWindowsProtectedPrintInfoStatics, which no header of the SDKs that
+// build this program declares: IInspectable's methods, then the getter.
+const IID StaticsInterface = {0xA7D212F3, 0x4168, 0x5485, {0x98, 0xAB, 0xD8, 0x9D, 0x04, 0x60, 0x3B, 0x40}};
+struct WindowsProtectedPrintInfoStatics : IInspectable {
+    virtual HRESULT STDMETHODCALLTYPE get_IsProtectedPrintEnabled(boolean* value) = 0;
+};
+
+// The functions are looked up rather than imported: Windows 7 has no
+// combase.dll, and the program would not start there.
+struct WindowsRuntime {
+    explicit WindowsRuntime(HMODULE module)
+        : initialize(systemProcedure<decltype(&RoInitialize)>(module, "RoInitialize")),
+          uninitialize(systemProcedure<decltype(&RoUninitialize)>(module, "RoUninitialize")),
+          createString(systemProcedure<decltype(&WindowsCreateString)>(module, "WindowsCreateString")),
+          deleteString(systemProcedure<decltype(&WindowsDeleteString)>(module, "WindowsDeleteString")),
+          activationFactory(systemProcedure<decltype(&RoGetActivationFactory)>(module, "RoGetActivationFactory")) {}
+    bool complete() const { return initialize && uninitialize && createString && deleteString && activationFactory; }
+
+    decltype(&RoInitialize) const initialize;
+    decltype(&RoUninitialize) const uninitialize;
+    decltype(&WindowsCreateString) const createString;
+    decltype(&WindowsDeleteString) const deleteString;
+    decltype(&RoGetActivationFactory) const activationFactory;
+};
+
+std::optional<bool> askClass(const WindowsRuntime& runtime) {
+    std::optional<bool> enabled;
+    HSTRING name = nullptr;
+    if (FAILED(runtime.createString(ClassName, ARRAYSIZE(ClassName) - 1, &name))) return enabled;
+    WindowsProtectedPrintInfoStatics* statics = nullptr;
+    // Before Windows 11 24H2 the class is not registered: REGDB_E_CLASSNOTREG.
+    if (SUCCEEDED(runtime.activationFactory(name, StaticsInterface, reinterpret_cast<void**>(&statics)))) {
+        boolean value = 0;
+        if (SUCCEEDED(statics->get_IsProtectedPrintEnabled(&value))) enabled = value != 0;
+        statics->Release();
+    }
+    runtime.deleteString(name);
+    return enabled;
+}
+
+}  // namespace
+
+std::optional<bool> protectedPrintMode() {
+    const HMODULE module = loadSystemLibrary(L"combase.dll");
+    if (!module) return std::nullopt;
+    std::optional<bool> enabled;
+    const WindowsRuntime runtime(module);
+    if (runtime.complete()) {
+        // The wizard's one thread is its window thread. A thread already
+        // set up for the other model answers RPC_E_CHANGED_MODE and can
+        // still activate; only a call that succeeded is balanced.
+        const HRESULT initialized = runtime.initialize(RO_INIT_SINGLETHREADED);
+        if (SUCCEEDED(initialized) || initialized == RPC_E_CHANGED_MODE) enabled = askClass(runtime);
+        if (SUCCEEDED(initialized)) runtime.uninitialize();
+    }
+    FreeLibrary(module);
+    return enabled;
+}
