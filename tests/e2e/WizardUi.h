@@ -13,6 +13,8 @@ const wchar_t kAboutCaption[] = L"关于 Brivane";
 const wchar_t kMessageCaption[] = L"BrivaneSetup";
 const wchar_t kCompletedText[] = L"Completed!";
 const wchar_t kNoPortText[] = L"Choose the port the printer is connected to, then press Install.";
+// How some stops' messages begin; the rest is advice that may be reworded.
+const wchar_t kProtectedPrintOpening[] = L"Windows protected print mode is on";
 // The OK button of the About box and of message boxes.
 const int kOkButton = 1;
 

@@ -9,6 +9,11 @@
 # user32 imports it, so under a native-first override every window program
 # loads it from its folder before any code of its own runs.
 planted_names=(winspool.drv uxtheme.dll wtsapi32.dll)
+# The Windows Runtime class that tells whether Windows protected print mode is
+# on (Windows 11 24H2 and later), and the notes of its stand-in, which
+# records each activation and each question beside itself.
+protected_print_class=Windows.Graphics.Printing.ProtectedPrint.WindowsProtectedPrintInfo
+protected_print_notes=drive_c/tests/protected-print.txt
 
 # expect_line TEST OK CHECK [DETAIL]: one PASS or FAIL line.
 expect_line() {
@@ -67,6 +72,15 @@ prepare_variation() {
       WINEPREFIX="$prefix" winecfg /v win10 >/dev/null 2>&1 && WINEPREFIX="$prefix" wineserver -w || return 1
       export BRIVANE_PREFIX_WINDOWS=10
       ;;
+    # The class registered as Windows 11 24H2 has it, answering on or off;
+    # Wine's combase activates it from the DllPath named under its name.
+    protected-print-on | protected-print-off)
+      import_registry "$prefix" <<REG || return 1
+[HKEY_LOCAL_MACHINE\Software\Microsoft\WindowsRuntime\ActivatableClassId\\$protected_print_class]
+"DllPath"="C:\\\\tests\\\\protected_print_${1#protected-print-}.dll"
+REG
+      export BRIVANE_PROTECTED_PRINT=${1#protected-print-}
+      ;;
     *)
       echo "FAIL $test: no variation named $1"
       return 1
@@ -85,6 +99,10 @@ check_variation() {
       read_only=$(cd "$folder" && find . -type f ! -perm -u+w | sed 's|^\./||' | sort | tr '\n' ' ')
       expect_line "$test" "$([ -z "$read_only" ] && echo true)" \
         "no file in ${folder##*/} or its version folders is left read-only" "read-only: $read_only"
+      ;;
+    protected-print-on | protected-print-off)
+      expect_line "$test" "$(grep -qi '^asked by .*BrivaneSetup\.exe' "$prefix/$protected_print_notes" 2>/dev/null && echo true)" \
+        "the wizard asked Windows whether protected print mode is on" "the class was not asked"
       ;;
     planted-libraries)
       for name in "${planted_names[@]}"; do

@@ -2,8 +2,8 @@
 // protected print mode is on, which systems before Windows 11 24H2 (and Wine)
 // lack. Registered in a prefix under its class name, it is activated by the
 // system's own combase. Built twice: answering on (PROTECTED_PRINT_ENABLED=1)
-// and answering off (0). Each time it is asked it leaves
-// "protected-print-asked.txt" beside itself, naming the program that asked.
+// and answering off (0). It notes each activation and each question in
+// "protected-print.txt" beside itself, with the program that asked.
 #include <activation.h>
 #include <windows.h>
 
@@ -20,17 +20,17 @@ struct IProtectedPrintInfoStatics : IInspectable {
 
 HMODULE self;
 
-void leaveMarker() {
+void note(const char* what) {
     wchar_t path[MAX_PATH];
     char program[MAX_PATH];
     const DWORD length = GetModuleFileNameW(self, path, MAX_PATH);
     if (length == 0 || length >= MAX_PATH || GetModuleFileNameA(nullptr, program, MAX_PATH) == 0) return;
     std::wstring marker(path, length);
-    marker.erase(marker.find_last_of(L'\\') + 1).append(L"protected-print-asked.txt");
+    marker.erase(marker.find_last_of(L'\\') + 1).append(L"protected-print.txt");
     HANDLE file = CreateFileW(marker.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return;
-    const std::string line = std::string("asked by ") + program + "\r\n";
+    const std::string line = std::string(what) + " by " + program + "\r\n";
     DWORD written = 0;
     WriteFile(file, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
     CloseHandle(file);
@@ -76,7 +76,7 @@ public:
     }
     HRESULT STDMETHODCALLTYPE get_IsProtectedPrintEnabled(boolean* value) override {
         if (!value) return E_POINTER;
-        leaveMarker();
+        note("asked");
         *value = PROTECTED_PRINT_ENABLED;
         return S_OK;
     }
@@ -89,6 +89,7 @@ private:
 
 extern "C" __declspec(dllexport) HRESULT WINAPI DllGetActivationFactory(HSTRING, IActivationFactory** factory) {
     if (!factory) return E_POINTER;
+    note("activated");
     *factory = new Factory;
     return S_OK;
 }
