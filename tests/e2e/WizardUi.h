@@ -15,6 +15,7 @@ const wchar_t kCompletedText[] = L"Completed!";
 const wchar_t kNoPortText[] = L"Choose the port the printer is connected to, then press Install.";
 // How some stops' messages begin; the rest is advice that may be reworded.
 const wchar_t kProtectedPrintOpening[] = L"Windows protected print mode is on";
+const wchar_t kSpoolerSilentOpening[] = L"The Print Spooler service does not answer";
 // The OK button of the About box and of message boxes.
 const int kOkButton = 1;
 

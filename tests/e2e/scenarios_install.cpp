@@ -373,11 +373,39 @@ void installBlockedByFolder(ScenarioContext& context) {
     checkDevice(report, std::nullopt, "no \"Device\" is written");
 }
 
+// A message the port page shows over itself; OK must give the page back.
+void checkPageMessage(WizardRun& run, Window port, const std::string& step,
+                      void (*checkText)(Report&, const std::wstring&)) {
+    Report& report = run.report();
+    Window message = run.expectNewWindow({port, port.owner()}, ui::kMessageCaption, step);
+    if (!message.exists()) return;
+    checkText(report, message.messageText());
+    report.check(message.owner() == port, step + ": the message is owned by the port page",
+                 "owner \"" + toUtf8(message.owner().caption()) + "\"");
+    run.dismiss(message, step + ": OK closes the message");
+    report.check(port.exists() && pollUntil(timeouts::kWindowMs, [&] { return port.isEnabled(); }),
+                 step + ": the port page stays open and takes input again",
+                 port.exists() ? "it stays disabled" : "it closed");
+}
+
+void checkAsksForPort(Report& report, const std::wstring& text) {
+    report.checkEqual("the message asks for a port", ui::kNoPortText, text);
+}
+
+void checkNamesSpooler(Report& report, const std::wstring& text) {
+    opensWith(report, text, ui::kSpoolerSilentOpening, "the message says the Print Spooler service does not answer");
+}
+
 // The selection cleared, as a click on the list's empty area clears it:
-// Install asks for a port and the page stays open for the choice.
+// Install asks for a port and the page stays open for the choice. The
+// variation spooler-not-answering takes the local spooler from the wizard
+// alone and names it in BRIVANE_SPOOLER, as a stopped Print Spooler leaves
+// it: the list is empty, Install and Create Port say why, and the page stays
+// open.
 void installWithoutPort(ScenarioContext& context) {
     Report& report = context.report;
     if (!prepareDevice(report, std::nullopt)) return;
+    const bool spoolerSilent = environmentValue(L"BRIVANE_SPOOLER") == L"not-answering";
     WizardRun run(context);
     Window port = portPageFor(run, kDefaultModel, true);
     if (!port.exists()) return;
@@ -385,15 +413,17 @@ void installWithoutPort(ScenarioContext& context) {
     if (!report.setUp(list.setRowState(-1, 0, LVIS_SELECTED) && list.selectedRow() == -1,
                       "the selection is cleared from outside", "row " + std::to_string(list.selectedRow())))
         return;
+    if (spoolerSilent &&
+        !report.setUp(list.rowCount() == 0, "the wizard's spooler lists no port", std::to_string(list.rowCount())))
+        return;
     port.control(ui::selectPort::kInstall).click();
-    Window message = run.expectNewWindow({port, port.owner()}, ui::kMessageCaption, "Install with no port chosen");
-    if (!message.exists()) return;
-    report.checkEqual("the message asks for a port", ui::kNoPortText, message.messageText());
-    report.check(message.owner() == port, "the message is owned by the port page",
-                 "owner \"" + toUtf8(message.owner().caption()) + "\"");
-    run.dismiss(message, "OK closes the message");
-    report.check(port.exists() && pollUntil(timeouts::kWindowMs, [&] { return port.isEnabled(); }),
-                 "the port page stays open and takes input again", port.exists() ? "it stays disabled" : "it closed");
+    checkPageMessage(run, port, "Install with no port chosen", spoolerSilent ? checkNamesSpooler : checkAsksForPort);
+    if (spoolerSilent) {
+        port.control(ui::selectPort::kCreatePort).click();
+        checkPageMessage(run, port, "Create Port... with no spooler", checkNamesSpooler);
+        report.check(!run.process().findDialog(ui::createPort::kCaption).exists(),
+                     "the Create Port dialog does not stay open", "it is open");
+    }
     checkNothingInstalled(report, kX86Environment, model(kDefaultModel));
     checkDevice(report, std::nullopt, "no \"Device\" is written");
 }

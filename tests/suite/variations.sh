@@ -81,6 +81,18 @@ prepare_variation() {
 REG
       export BRIVANE_PROTECTED_PRINT=${1#protected-print-}
       ;;
+    # Without its local spooler provider, Wine's spooler answers every call
+    # with 1722, as a stopped or disabled Print Spooler does. Disabled for the
+    # wizard alone, so that the checks still reach the spooler: Wine takes no
+    # WINEDLLOVERRIDES from a parent's changed environment, but a program's
+    # own overrides from the prefix.
+    spooler-not-answering)
+      import_registry "$prefix" <<'REG' || return 1
+[HKEY_CURRENT_USER\Software\Wine\AppDefaults\BrivaneSetup.exe\DllOverrides]
+"localspl"=""
+REG
+      export BRIVANE_SPOOLER=not-answering
+      ;;
     *)
       echo "FAIL $test: no variation named $1"
       return 1
