@@ -6,16 +6,19 @@
 #include <roapi.h>
 #include <winstring.h>
 
-namespace {
-
-const wchar_t ClassName[] = L"Windows.Graphics.Printing.ProtectedPrint.WindowsProtectedPrintInfo";
-
 // IWindowsProtectedPrintInfoStatics, which no header of the SDKs that
 // build this program declares: IInspectable's methods, then the getter.
-const IID StaticsInterface = {0xA7D212F3, 0x4168, 0x5485, {0x98, 0xAB, 0xD8, 0x9D, 0x04, 0x60, 0x3B, 0x40}};
+// Outside the unnamed namespace on purpose: there, no class of this
+// program could implement it, and GCC compiled the call through the
+// interface as a call to address 0.
 struct WindowsProtectedPrintInfoStatics : IInspectable {
     virtual HRESULT STDMETHODCALLTYPE get_IsProtectedPrintEnabled(boolean* value) = 0;
 };
+
+namespace {
+
+const wchar_t ClassName[] = L"Windows.Graphics.Printing.ProtectedPrint.WindowsProtectedPrintInfo";
+const IID StaticsInterface = {0xA7D212F3, 0x4168, 0x5485, {0x98, 0xAB, 0xD8, 0x9D, 0x04, 0x60, 0x3B, 0x40}};
 
 // The functions are looked up rather than imported: Windows 7 has no
 // combase.dll, and the program would not start there.
