@@ -89,7 +89,9 @@ import_registry() {
 # named WINDOWS in winecfg's words (win7, win10) rather than the default of
 # the Wine at hand (Wine 8 makes Windows 7, Wine 10 Windows 10), with the
 # templates' Chinese font mapped to one that is installed, so the wizard's
-# texts do not show as boxes.
+# texts do not show as boxes, and without Wine's crash dialog: a program that
+# crashes then ends at once, its backtrace on standard error, where the
+# dialog would hold it open until its test's timeout.
 make_prefix() {
   local prefix=$1 arch=$2 windows=$3
   rm -rf "$prefix" && mkdir -p "$(dirname "$prefix")" || return 1
@@ -99,6 +101,9 @@ make_prefix() {
 [HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes]
 "宋体"="WenQuanYi Micro Hei"
 "SimSun"="WenQuanYi Micro Hei"
+
+[HKEY_CURRENT_USER\Software\Wine\WineDbg]
+"ShowCrashDialog"=dword:00000000
 REG
   WINEPREFIX="$prefix" wineserver -w
 }
