@@ -18,11 +18,13 @@ std::wstring textOf(const wchar_t* text) {
 
 void addPrinters(SpoolerState& state) {
     DWORD count = 0;
-    const std::vector<BYTE> buffer = enumerate(
-        [](BYTE* data, DWORD size, DWORD* needed, DWORD* returned) {
-            return EnumPrintersW(PRINTER_ENUM_LOCAL, nullptr, 2, data, size, needed, returned);
-        },
-        count);
+    const std::vector<BYTE> buffer =
+        enumerate(
+            [](BYTE* data, DWORD size, DWORD* needed, DWORD* returned) {
+                return EnumPrintersW(PRINTER_ENUM_LOCAL, nullptr, 2, data, size, needed, returned);
+            },
+            count)
+            .value;
     const auto* records = reinterpret_cast<const PRINTER_INFO_2W*>(buffer.data());
     for (DWORD i = 0; i < count; ++i)
         state.printers[textOf(records[i].pPrinterName)] =
@@ -32,11 +34,13 @@ void addPrinters(SpoolerState& state) {
 void addDrivers(SpoolerState& state, const wchar_t* environment) {
     std::wstring environmentText = environment;
     DWORD count = 0;
-    const std::vector<BYTE> buffer = enumerate(
-        [&](BYTE* data, DWORD size, DWORD* needed, DWORD* returned) {
-            return EnumPrinterDriversW(nullptr, &environmentText[0], 1, data, size, needed, returned);
-        },
-        count);
+    const std::vector<BYTE> buffer =
+        enumerate(
+            [&](BYTE* data, DWORD size, DWORD* needed, DWORD* returned) {
+                return EnumPrinterDriversW(nullptr, &environmentText[0], 1, data, size, needed, returned);
+            },
+            count)
+            .value;
     const auto* records = reinterpret_cast<const DRIVER_INFO_1W*>(buffer.data());
     for (DWORD i = 0; i < count; ++i) state.drivers.emplace(environment, textOf(records[i].pName));
 }
