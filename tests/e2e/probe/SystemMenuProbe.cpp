@@ -77,10 +77,12 @@ void writeReport(const std::string& report) {
 }
 
 // Now and then the first enumeration in this new thread finds none of the
-// pages that the driver has already found; a look a moment later does.
+// pages that the driver has already found; a look a moment later does. On a
+// loaded machine 2 s of looks once found none either: the looks go on for
+// 5 s, half the time the driver waits for the report.
 DWORD WINAPI probe(LPVOID) {
     std::string report = describePages();
-    for (int attempt = 0; attempt < 20 && report.empty(); ++attempt) {
+    for (int attempt = 0; attempt < 50 && report.empty(); ++attempt) {
         Sleep(100);
         report = describePages();
     }
