@@ -3,6 +3,7 @@
 #include "catalogue/ModelCatalogue.h"
 #include "install/InstallMessages.h"
 #include "platform/ComposedText.h"
+#include "platform/DevModeBounds.h"
 
 #include <utility>
 #include <vector>
@@ -117,11 +118,8 @@ PrinterInfo2 printerRecord(const std::string& driverName, const std::string& por
     return printer;
 }
 
-// DEVMODEW's dmSize and dmDriverExtra: WORDs at bytes 68 and 70, after its
-// 32-character device name and two version WORDs; then the DWORD dmFields,
-// which the spooler needs to tell which settings the record holds.
-constexpr std::size_t DevModeSizeAt = 68;
-constexpr std::size_t DriverExtraAt = 70;
+// After dmSize and dmDriverExtra comes the DWORD dmFields, which the spooler
+// needs to tell which settings the record holds.
 constexpr std::size_t ShortestDevMode = 76;
 
 // The settings every driver reads (paper, orientation, copies) without the
@@ -129,10 +127,10 @@ constexpr std::size_t ShortestDevMode = 76;
 // none when the record is not a whole DEVMODE.
 std::vector<std::uint8_t> publicPart(std::vector<std::uint8_t> devMode) {
     if (devMode.size() < ShortestDevMode) return {};
-    const std::size_t size = devMode[DevModeSizeAt] | devMode[DevModeSizeAt + 1] << 8;
+    const std::size_t size = littleEndianWord(&devMode[DevModeField::Size]);
     if (size < ShortestDevMode || size > devMode.size()) return {};
     devMode.resize(size);
-    devMode[DriverExtraAt] = devMode[DriverExtraAt + 1] = 0;
+    devMode[DevModeField::DriverExtra] = devMode[DevModeField::DriverExtra + 1] = 0;
     return devMode;
 }
 

@@ -15,6 +15,7 @@ SpoolerLibrary::SpoolerLibrary()
       openPrinterW(systemProcedure<decltype(openPrinterW)>(module, "OpenPrinterW")),
       getPrinterW(systemProcedure<decltype(getPrinterW)>(module, "GetPrinterW")),
       setPrinterW(systemProcedure<decltype(setPrinterW)>(module, "SetPrinterW")),
+      isValidDevmodeW(systemProcedure<decltype(isValidDevmodeW)>(module, "IsValidDevmodeW")),
       closePrinterFunction(systemProcedure<decltype(closePrinterFunction)>(module, "ClosePrinter")) {}
 
 SpoolerLibrary::~SpoolerLibrary() {

@@ -29,6 +29,7 @@ public:
     decltype(&OpenPrinterW) const openPrinterW;
     decltype(&GetPrinterW) const getPrinterW;
     decltype(&SetPrinterW) const setPrinterW;
+    decltype(&IsValidDevmodeW) const isValidDevmodeW;
     decltype(&ClosePrinter) const closePrinterFunction;
 };
 

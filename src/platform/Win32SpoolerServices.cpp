@@ -1,6 +1,7 @@
 #include "platform/Win32SpoolerServices.h"
 
 #include "platform/Accounts.h"
+#include "platform/DevModeBounds.h"
 #include "platform/ProtectedPrint.h"
 #include "platform/SystemLibrary.h"
 #include "platform/TextConversion.h"
@@ -75,19 +76,30 @@ Native nativeRecord(const BasicPrinterInfo2<Text>& printer) {
     return record;
 }
 
-// Every field as the spooler returned it, the DEVMODEW with its driver's
-// extra bytes included.
-PrinterInfo2W wizardRecord(const PRINTER_INFO_2W& record) {
+// The printer's settings with its driver's extra bytes, where they lie
+// within the buffer GetPrinterW filled and the spooler's own check accepts
+// them; none otherwise. Where the check is missing (before Windows XP), the
+// bounds alone decide.
+std::vector<std::uint8_t> settingsWithin(const std::vector<BYTE>& buffer, DEVMODEW* devMode,
+                                         decltype(&IsValidDevmodeW) isValid) {
+    if (devMode == nullptr) return {};
+    const std::size_t offset =
+        reinterpret_cast<std::uintptr_t>(devMode) - reinterpret_cast<std::uintptr_t>(buffer.data());
+    const std::size_t length = devModeLength(buffer.data(), buffer.size(), offset);
+    if (length == 0 || (isValid && !isValid(devMode, length))) return {};
+    return {buffer.begin() + offset, buffer.begin() + offset + length};
+}
+
+// Every field as the spooler returned it in `buffer`.
+PrinterInfo2W wizardRecord(const std::vector<BYTE>& buffer, decltype(&IsValidDevmodeW) isValidDevMode) {
+    const PRINTER_INFO_2W& record = *reinterpret_cast<const PRINTER_INFO_2W*>(buffer.data());
     PrinterInfo2W printer;
     printer.printerName = textOrEmpty(record.pPrinterName);
     printer.portName = textOrEmpty(record.pPortName);
     printer.driverName = textOrEmpty(record.pDriverName);
     for (const auto& [native, wizard] : OptionalTexts<PRINTER_INFO_2W, WideText>)
         printer.*wizard = textOrNull(record.*native);
-    if (record.pDevMode) {
-        const auto* bytes = reinterpret_cast<const std::uint8_t*>(record.pDevMode);
-        printer.devMode.assign(bytes, bytes + record.pDevMode->dmSize + record.pDevMode->dmDriverExtra);
-    }
+    printer.devMode = settingsWithin(buffer, record.pDevMode, isValidDevMode);
     printer.attributes = record.Attributes;
     printer.priority = record.Priority;
     printer.defaultPriority = record.DefaultPriority;
@@ -213,7 +225,7 @@ Result<PrinterInfo2W> Win32SpoolerServices::getPrinter(PrinterHandle printer) {
     });
     if (!read.ok()) return {{}, read.error};
     if (read.value.size() < sizeof(PRINTER_INFO_2W)) return {{}, ERROR_INVALID_DATA};
-    return {wizardRecord(*reinterpret_cast<const PRINTER_INFO_2W*>(read.value.data())), NoError};
+    return {wizardRecord(read.value, spooler().isValidDevmodeW), NoError};
 }
 
 ErrorCode Win32SpoolerServices::setPrinter(PrinterHandle printer, const PrinterInfo2W& info) {

@@ -482,15 +482,15 @@ TEST(InstallEngineTest, ExistingPrinterMovesToTheChosenPortWithThisDriverKeeping
         printer.devMode = std::move(settings);
         return printer;
     };
-    std::vector<std::uint8_t> cutShort = devMode(220, 300);
-    cutShort.resize(200);
     // A DEVMODE the spooler takes reaches at least to its dmFields, 76 bytes.
     const std::tuple<std::string, std::wstring, PrinterInfo2W, std::vector<std::uint8_t>> cases[] = {
         {"COM2:", L"COM2:", earlierPrinter(), devMode(220, 300)},
         {"LPT1:", L"LPT1:", olderDriver(devMode(220, 300)), devMode(220, 0)},
         {"LPT1:", L"LPT1:", olderDriver(devMode(220, 0)), devMode(220, 0)},
         {"LPT1:", L"LPT1:", olderDriver(devMode(300, 40)), devMode(300, 0)},
-        {"LPT1:", L"LPT1:", olderDriver(cutShort), {}},
+        {"LPT1:", L"LPT1:", olderDriver(devMode(76, 0)), devMode(76, 0)},
+        {"LPT1:", L"LPT1:", olderDriver(devMode(76, 10)), devMode(76, 0)},
+        {"LPT1:", L"LPT1:", olderDriver(devMode(75, 1)), {}},
         {"LPT1:", L"LPT1:", olderDriver(devMode(74, 40)), {}},
         {"LPT1:", L"LPT1:", olderDriver({}), {}},
         {"\xA3PT1:", L"ŁPT1:", earlierPrinter(), devMode(220, 300)}};
