@@ -83,6 +83,12 @@ bool isFile(SpoolerServices& services, const std::string& path) {
     return attributes && (*attributes & FileAttribute::Directory) == 0;
 }
 
+StartFolder startFolderKind(SpoolerServices& services) {
+    if (services.currentDirectoryIsTemporary()) return StartFolder::Temporary;
+    const std::uint32_t drive = services.currentDriveType();
+    return drive == DriveType::Remote || drive == DriveType::NoRootDir ? StartFolder::NetworkDrive : StartFolder::Local;
+}
+
 std::vector<std::string> missingSources(SpoolerServices& services, const std::vector<PackageFile>& files) {
     std::vector<std::string> missing;
     for (const PackageFile& file : files)
@@ -210,9 +216,10 @@ InstallOutcome InstallEngine::run(std::optional<DriverArchitecture> architecture
     const std::string portName = inputs.portName();
     if (!architecture) return {false, unsupportedProcessor()};
     // The mode would refuse the driver after its files were staged: asked
-    // first, it leaves nothing behind. Where it cannot be asked, it is taken
-    // to be off, as on every Windows before it.
-    if (services.protectedPrintEnabled().value_or(false)) return {false, protectedPrintModeOn()};
+    // first, it leaves nothing behind. Where Windows cannot tell, the run
+    // goes on, and a refused driver names the mode as a possible cause.
+    const std::optional<bool> protectedPrint = services.protectedPrintEnabled();
+    if (protectedPrint == true) return {false, protectedPrintModeOn()};
     const ArchitectureTraits& traits = traitsOf(*architecture);
     const Result<std::string> directoryQuery = services.printerDriverDirectory(traits.environment);
     const int portIndex = inputs.portIndex();
@@ -224,11 +231,9 @@ InstallOutcome InstallEngine::run(std::optional<DriverArchitecture> architecture
     const std::string& directory = directoryQuery.value;
     const std::vector<PackageFile> files = packageFiles(traits, directory, modelIndex);
     const std::vector<std::string> missing = missingSources(services, files);
-    if (!missing.empty()) {
-        const std::uint32_t drive = services.currentDriveType();
+    if (!missing.empty())
         return {false, incompletePackage(missing, services.ansiToUtf8(services.currentDirectory()),
-                                         drive == DriveType::Remote || drive == DriveType::NoRootDir)};
-    }
+                                         startFolderKind(services))};
 
     // A driver registered over an older file left in the folder would be a
     // mix of two versions: the first file not copied ends the run.
@@ -244,7 +249,7 @@ InstallOutcome InstallEngine::run(std::optional<DriverArchitecture> architecture
     const DriverInfo3 driver = driverRecord(traits, directory, modelIndex);
     const ErrorCode driverError = services.addPrinterDriver(driver);
     if (driverError != NoError && driverError != ErrorPrinterDriverAlreadyInstalled)
-        failure.note(driverNotRegistered(driver.name, driverError, services.errorText(driverError)));
+        failure.note(driverNotRegistered(driver.name, driverError, services.errorText(driverError), !protectedPrint));
     feedback.setProgress(70);
 
     const PrinterInfo2 printer = printerRecord(driver.name, portName);

@@ -13,6 +13,16 @@ constexpr ErrorCode ErrorPrinterDriverWarned = 3013;
 constexpr ErrorCode ErrorPrinterDriverBlocked = 3014;
 // What a stopped or disabled Print Spooler answers.
 constexpr ErrorCode ErrorServerUnavailable = 1722;
+// A port monitor's answers: no right to change ports, no such dialog, and
+// the user's own cancel.
+constexpr ErrorCode ErrorAccessDenied = 5;
+constexpr ErrorCode ErrorNotSupported = 50;
+constexpr ErrorCode ErrorCancelled = 1223;
+
+const char* const TurnOffProtectedPrint =
+    "open Settings, Bluetooth & devices, Printers & scanners, and under Printer preferences turn off Windows "
+    "protected print mode; on a PC whose organisation turned it on by policy, only its administrator can turn it "
+    "off.";
 
 std::string joined(const std::vector<std::string>& items) {
     std::string text;
@@ -31,11 +41,11 @@ std::string unsupportedProcessor() {
 
 // Administrators' rights do not reach past the mode; only turning it off does.
 std::string protectedPrintModeOn() {
-    return "Windows protected print mode is on: it refuses every printer driver that Windows does not ship, this "
-           "one too, so nothing was installed, and running the setup as an administrator will not help. To turn it "
-           "off, open Settings, Bluetooth & devices, Printers & scanners, and under Printer preferences turn off "
-           "Windows protected print mode; on a PC whose organisation turned it on by policy, only its administrator "
-           "can turn it off. Then run the setup again.";
+    return composed(
+        {"Windows protected print mode is on: it refuses every printer driver that Windows does not ship, "
+         "this one too, so nothing was installed, and running the setup as an administrator will not "
+         "help. To turn it off, ",
+         TurnOffProtectedPrint, " Then run the setup again."});
 }
 
 std::string portsNotListed(ErrorCode error, const std::string& systemText) {
@@ -57,17 +67,27 @@ std::string driverFolderNotFound(const std::string& environment, const std::stri
 }
 
 // A setup run as an administrator does not see the drive letters mapped
-// for the person's own logon: the package is there, out of its reach.
+// for the person's own logon: the package is there, out of its reach. A
+// setup opened inside a compressed folder is copied alone to a temporary
+// folder and started there: the package is in the archive, beside it.
 std::string incompletePackage(const std::vector<std::string>& missing, const std::string& startFolder,
-                              bool networkDrive) {
-    return composed(
-        {"The driver package is incomplete: ", joined(missing), " not found in ", startFolder,
-         ", the folder the setup was started from. Nothing was installed. ",
-         networkDrive ? "That folder is on a network drive or a drive letter, which a setup run as an "
-                        "administrator may not see: copy the setup program with its x86 and x64 folders to a folder on "
-                        "this PC, start it from there and run it again."
-                      : "Put the complete x86 and x64 folders beside the setup program, start it from "
-                        "there and run it again."});
+                              StartFolder kind) {
+    const char* whatToDo =
+        "Put the complete x86 and x64 folders beside the setup program, start it from there and "
+        "run it again.";
+    if (kind == StartFolder::NetworkDrive)
+        whatToDo =
+            "That folder is on a network drive or a drive letter, which a setup run as an administrator may "
+            "not see: copy the setup program with its x86 and x64 folders to a folder on this PC, start it "
+            "from there and run it again.";
+    else if (kind == StartFolder::Temporary)
+        whatToDo =
+            "That folder is a temporary folder, as when the setup is opened from inside a compressed (zip) "
+            "folder, which leaves the x86 and x64 folders behind in the archive: extract the whole package "
+            "first (right-click the zip file and choose Extract All), then start the setup from the "
+            "extracted folder.";
+    return composed({"The driver package is incomplete: ", joined(missing), " not found in ", startFolder,
+                     ", the folder the setup was started from. Nothing was installed. ", whatToDo});
 }
 
 std::string fileNotCopied(const std::string& source, const std::string& destination, const std::string& systemText) {
@@ -78,9 +98,16 @@ std::string fileNotCopied(const std::string& source, const std::string& destinat
 }
 
 // Rights cannot help a driver that Windows refuses by policy or knows to be
-// faulty; a newer one can.
-std::string driverNotRegistered(const std::string& driverName, ErrorCode error, const std::string& systemText) {
-    const char* whatToDo = "Run the setup again as an administrator.";
+// faulty; a newer one can. A refusal without a reason of its own may be
+// protected print mode's, where Windows could not say whether it is on.
+std::string driverNotRegistered(const std::string& driverName, ErrorCode error, const std::string& systemText,
+                                bool protectedPrintUnknown) {
+    std::string whatToDo = "Run the setup again as an administrator.";
+    if (protectedPrintUnknown)
+        whatToDo =
+            composed({"Windows could not tell whether its protected print mode is on, which refuses every "
+                      "printer driver that Windows does not ship. If it is, turn it off: ",
+                      TurnOffProtectedPrint, " Then run the setup again, as an administrator."});
     if (error == ErrorKernelModeDriverBlocked)
         whatToDo =
             "Windows refuses it as a kernel-mode printer driver, which a policy of this PC blocks; running the "

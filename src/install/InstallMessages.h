@@ -19,12 +19,16 @@ std::string protectedPrintModeOn();
 std::string portsNotListed(ErrorCode error, const std::string& systemText);
 std::string driverFolderNotFound(const std::string& environment, const std::string& systemText);
 std::string incompletePackage(const std::vector<std::string>& missing, const std::string& startFolder,
-                              bool networkDrive);
+                              StartFolder kind);
 std::string fileNotCopied(const std::string& source, const std::string& destination, const std::string& systemText);
-std::string driverNotRegistered(const std::string& driverName, ErrorCode error, const std::string& systemText);
+// `protectedPrintUnknown`: Windows could not say whether protected print mode is on.
+std::string driverNotRegistered(const std::string& driverName, ErrorCode error, const std::string& systemText,
+                                bool protectedPrintUnknown);
 std::string printerNotAdded(const std::string& printerName, const std::string& portName, const std::string& systemText);
 std::string printerNotMoved(const std::string& printerName, const std::string& portName, const std::string& systemText);
 std::string notMadeDefault(const std::string& printerName, const std::string& portName, const std::string& setupAccount,
                            const std::string& signedIn);
+// Where the setup was started from, as far as it changes what helps.
+enum class StartFolder { Local, NetworkDrive, Temporary };
 
 }  // namespace InstallMessages

@@ -43,8 +43,12 @@ std::optional<bool> askClass(const WindowsRuntime& runtime) {
     HSTRING name = nullptr;
     if (FAILED(runtime.createString(ClassName, ARRAYSIZE(ClassName) - 1, &name))) return enabled;
     WindowsProtectedPrintInfoStatics* statics = nullptr;
-    // Before Windows 11 24H2 the class is not registered: REGDB_E_CLASSNOTREG.
-    if (SUCCEEDED(runtime.activationFactory(name, StaticsInterface, reinterpret_cast<void**>(&statics)))) {
+    const HRESULT activated = runtime.activationFactory(name, StaticsInterface, reinterpret_cast<void**>(&statics));
+    // Before Windows 11 24H2 the class is not registered, and there is no
+    // such mode. Any other refusal leaves the answer unknown: nothing says
+    // whether the mode is off then.
+    if (activated == REGDB_E_CLASSNOTREG) enabled = false;
+    if (SUCCEEDED(activated)) {
         boolean value = 0;
         if (SUCCEEDED(statics->get_IsProtectedPrintEnabled(&value))) enabled = value != 0;
         statics->Release();
@@ -56,8 +60,9 @@ std::optional<bool> askClass(const WindowsRuntime& runtime) {
 }  // namespace
 
 std::optional<bool> protectedPrintMode() {
+    // Windows 7 has no Windows Runtime, and no such mode.
     const HMODULE module = loadSystemLibrary(L"combase.dll");
-    if (!module) return std::nullopt;
+    if (!module) return false;
     std::optional<bool> enabled;
     const WindowsRuntime runtime(module);
     if (runtime.complete()) {

@@ -3,5 +3,6 @@
 #include <optional>
 
 // Whether Windows protected print mode is on, asked through the Windows
-// Runtime; nullopt where it cannot be asked.
+// Runtime: false where Windows has no such mode, nullopt where the question
+// failed.
 std::optional<bool> protectedPrintMode();

@@ -139,9 +139,10 @@ public:
     // Whether Windows protected print mode is on, which refuses every
     // printer driver that Windows does not ship: the static property
     // IsProtectedPrintEnabled of the Windows Runtime class
-    // WindowsProtectedPrintInfo. Nullopt when it cannot be asked: no Windows
-    // Runtime (Windows 7), no such class (before Windows 11 24H2), or a
-    // failed query.
+    // WindowsProtectedPrintInfo. False where Windows has no such mode: no
+    // Windows Runtime (Windows 7) or no such class (before Windows 11 24H2).
+    // Nullopt when the question fails otherwise, so that the answer is not
+    // known.
     virtual std::optional<bool> protectedPrintEnabled() = 0;
     // AddPrinterDriverA, local machine, level 3.
     virtual ErrorCode addPrinterDriver(const DriverInfo3& driver) = 0;
@@ -177,6 +178,10 @@ public:
     // GetDriveTypeA with no root: the type of the current directory's drive.
     virtual std::uint32_t currentDriveType() = 0;
 
+    // Whether the current directory is the account's temporary folder
+    // (GetTempPathW) or lies inside it, both in their long forms and
+    // compared without regard to case.
+    virtual bool currentDirectoryIsTemporary() = 0;
     // GetVersionExA with a record whose size field is `recordSize` (156 for
     // OSVERSIONINFOEXA, 148 for OSVERSIONINFOA); nullopt when the call fails.
     virtual std::optional<OsVersion> versionEx(std::uint32_t recordSize) = 0;

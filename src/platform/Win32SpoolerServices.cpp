@@ -4,6 +4,7 @@
 #include "platform/DevModeBounds.h"
 #include "platform/ProtectedPrint.h"
 #include "platform/SystemLibrary.h"
+#include "platform/TemporaryFolder.h"
 #include "platform/TextConversion.h"
 
 #include <type_traits>
@@ -280,6 +281,10 @@ std::string Win32SpoolerServices::currentDirectory() {
 // on a drive letter that this process's logon does not have, reads as such.
 std::uint32_t Win32SpoolerServices::currentDriveType() {
     return GetDriveTypeA(nullptr);
+}
+
+bool Win32SpoolerServices::currentDirectoryIsTemporary() {
+    return ::currentDirectoryIsTemporary();
 }
 
 std::optional<OsVersion> Win32SpoolerServices::versionEx(std::uint32_t recordSize) {

@@ -52,7 +52,7 @@ public:
     std::map<std::uint32_t, OsVersion> versionAnswers;  // by record size; absent = the call fails
     std::optional<bool> wow64;                          // nullopt: IsWow64Process does not exist
     std::optional<std::uint16_t> machine;               // nullopt: IsWow64Process2 does not exist
-    std::optional<bool> protectedPrint = false;         // nullopt: it cannot be asked
+    std::optional<bool> protectedPrint = false;         // nullopt: Windows cannot tell
     std::set<std::string> missingFiles;                 // every other path exists
     // Of an existing path; absent: FILE_ATTRIBUTE_ARCHIVE. As CopyFile says
     // of Windows, a copy refuses a read-only or hidden destination and gives
@@ -61,6 +61,7 @@ public:
     std::map<std::string, std::uint32_t> attributes;
     std::string startFolder = "C:\\setup";
     std::uint32_t startDrive = 3;  // DRIVE_FIXED
+    bool startFolderTemporary = false;
     // The first that matches a call decides its error.
     std::vector<Failure> failures;
     // What GetPrinterW reads from any opened printer.
@@ -108,6 +109,7 @@ public:
     ErrorCode setFileAttributes(const std::string& path, std::uint32_t attributes) override;
     std::string currentDirectory() override;
     std::uint32_t currentDriveType() override;
+    bool currentDirectoryIsTemporary() override;
     std::optional<OsVersion> versionEx(std::uint32_t recordSize) override;
     std::optional<bool> isWow64Process() override;
     std::optional<std::uint16_t> nativeMachine() override;

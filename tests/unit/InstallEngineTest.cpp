@@ -149,8 +149,7 @@ PrinterInfo2W earlierPrinter() {
     return printer;
 }
 
-// Protected print mode that cannot be asked (no Windows Runtime, no such
-// class, a failed query) is taken to be off.
+// Protected print mode that Windows cannot tell about stops nothing.
 TEST(InstallEngineTest, EachArchitectureStagesItsPackageThenRegistersDriverAndPrinterAndSetsTheDefault) {
     const std::pair<DriverArchitecture, std::optional<bool>> cases[] = {{DriverArchitecture::X86, std::nullopt},
                                                                         {DriverArchitecture::X64, false}};
@@ -301,8 +300,17 @@ TEST(InstallEngineTest, NoSpoolerNoPackageOrNoFittingPackageChangesNothing) {
         std::map<std::string, std::uint32_t> attributes = {};
         std::uint32_t drive = 3;  // DRIVE_FIXED
         std::optional<bool> protectedPrint = false;
+        bool temporaryFolder = false;
     };
     const Case cases[] = {
+    const std::initializer_list<std::string> protectedPrintOn = {
+        "Windows protected print mode is on",
+        "so nothing was installed",
+        "as an administrator will not help",
+        "Settings, Bluetooth & devices, Printers & scanners, and under Printer preferences turn off Windows protected "
+        "print mode",
+        "only its administrator can turn it off",
+        "Then run the setup again."};
         {DriverArchitecture::X64,
          {{Operation::PrinterDriverDirectory, 1804}},
          {},
@@ -318,16 +326,22 @@ TEST(InstallEngineTest, NoSpoolerNoPackageOrNoFittingPackageChangesNothing) {
         // Remote, and a drive letter this process does not have.
         {DriverArchitecture::X86, {}, {"x86\\ZRB.DLL"}, {"not found in C:\\Łsetup,", networkDrive}, {}, 4},
         {DriverArchitecture::X86, {}, {"x86\\ZRB.DLL"}, {networkDrive}, {}, 1},
+        // Opened inside a zip file: the setup alone, copied to a temporary folder.
+        {DriverArchitecture::X86,
+         {},
+         {"x86\\ZRB.DLL"},
+         {"not found in C:\\Łsetup,", "temporary folder", "inside a compressed (zip) folder",
+          "extract the whole package first", "start the setup from the extracted folder."},
+         {},
+         4,
+         false,
+         true},
         {packageArchitecture(true, 0xAA64), {}, {}, {"x86 and x64 Windows only", "ARM64", "Nothing was installed."}},
-        {DriverArchitecture::X64,
-         {},
-         {},
-         {"Windows protected print mode is on", "as an administrator will not help",
-          "Settings, Bluetooth & devices, Printers & scanners", "only its administrator can turn it off",
-          "Then run the setup again."},
-         {},
-         3,
-         true}};
+        {packageArchitecture(true, 0xAA64), {}, {}, {"ARM64"}, {}, 3, true},
+        // Asked before anything else is looked at.
+        {DriverArchitecture::X64, {}, {}, protectedPrintOn, {}, 3, true},
+        {DriverArchitecture::X64, {{Operation::PrinterDriverDirectory, 1804}}, {}, protectedPrintOn, {}, 3, true},
+        {DriverArchitecture::X64, {}, {"x64\\ZRB.DLL"}, protectedPrintOn, {}, 3, true}};
     for (const Case& c : cases) {
         SCOPED_TRACE(&c - cases);
         Installation installation;
@@ -352,6 +366,7 @@ TEST(InstallEngineTest, PackageFitsTheNativeMachineNotTheProcess) {
     EXPECT_EQ(packageArchitecture(true, 0x8664), DriverArchitecture::X64);
     EXPECT_EQ(packageArchitecture(true, std::nullopt), DriverArchitecture::X64);  // no IsWow64Process2
     EXPECT_EQ(packageArchitecture(std::nullopt, std::nullopt), DriverArchitecture::X86);
+        installation.services.startFolderTemporary = c.temporaryFolder;
     // 32-bit Windows: not under WOW64, whether or not it names its machine.
     EXPECT_EQ(packageArchitecture(false, std::nullopt), DriverArchitecture::X86);
     EXPECT_EQ(packageArchitecture(false, 0x14c), DriverArchitecture::X86);
@@ -418,12 +433,19 @@ TEST(InstallEngineTest, UnregisteredDriverIsToldEvenWhenThePrinterIsAdded) {
         "Windows refuses it as a kernel-mode printer driver, which a policy of this PC blocks; running the setup "
         "again cannot help, but a newer (user-mode) driver package from the printer's supplier can.";
     const std::string rights = "Run the setup again as an administrator.";
-    const std::pair<ErrorCode, std::string> cases[] = {
-        {1797, rights}, {1930, kernelMode}, {3013, knownBad}, {3014, knownBad}, {3015, rights}};
-    for (const auto& [error, whatToDo] : cases) {
+    const std::string maybeProtectedPrint =
+        "Windows could not tell whether its protected print mode is on, which refuses every printer driver that "
+        "Windows does not ship. If it is, turn it off: open Settings, Bluetooth & devices, Printers & scanners, and "
+        "under Printer preferences turn off Windows protected print mode;";
+    const std::tuple<ErrorCode, std::string, std::optional<bool>> cases[] = {
+        {1797, rights, false},           {1930, kernelMode, false}, {3013, knownBad, false},
+        {3014, knownBad, false},         {3015, rights, false},     {1797, maybeProtectedPrint, std::nullopt},
+        {1930, kernelMode, std::nullopt}};
+    for (const auto& [error, whatToDo, protectedPrint] : cases) {
         Installation installation;
         installation.services.failures = {{Operation::AddPrinterDriver, error}};
         expectFragments(installation.run(), {"ZR-103 could not be registered. " + whatToDo,
+        installation.services.protectedPrint = protectedPrint;
                                              "Windows reported: system error " + std::to_string(error)});
         EXPECT_EQ(installation.services.registry[DeviceValue], "ZR-103,winspool,LPT1:");
         EXPECT_TRUE(installation.pausedBeforeTheEnd());
