@@ -59,6 +59,29 @@ std::string portsNotListed(ErrorCode error, const std::string& systemText) {
                      " Windows reported: ", systemText});
 }
 
+bool portDialogRefused(ErrorCode error) {
+    return error != NoError && error != ErrorCancelled;
+}
+
+std::string portDialogNotShown(PortDialog dialog, const std::string& name, ErrorCode error,
+                               const std::string& systemText) {
+    const bool newPort = dialog == PortDialog::NewPort;
+    const char* whatToDo = "Make sure the Print Spooler service is running, then try again.";
+    if (error == ErrorAccessDenied)
+        whatToDo =
+            "Creating and configuring printer ports needs an administrator: run the setup again as an "
+            "administrator, or ask one to do it.";
+    else if (error == ErrorNotSupported)
+        whatToDo = newPort ? "This port type offers no such dialog here: choose another port type, or add the port "
+                             "in Windows' printer settings, on the Ports tab of a printer's properties; the port "
+                             "list shows it once this dialog is closed."
+                           : "This port offers no such dialog here: configure it in Windows' printer settings, on "
+                             "the Ports tab of a printer's properties.";
+    return composed(
+        {newPort ? "The dialog for creating a port of the type \"" : "The dialog for configuring the port \"", name,
+         "\" could not be shown. ", whatToDo, " Windows reported: ", systemText});
+}
+
 std::string driverFolderNotFound(const std::string& environment, const std::string& systemText) {
     return composed({"The printer driver folder for ", environment,
                      " could not be found, so nothing was installed. Make sure the Print Spooler service is running "

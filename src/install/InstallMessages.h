@@ -17,7 +17,17 @@ std::string unsupportedProcessor();
 std::string protectedPrintModeOn();
 // The spooler listed no ports or port monitors, and `error` says why.
 std::string portsNotListed(ErrorCode error, const std::string& systemText);
+// The port monitor's own dialogs, which New Port and Configure Port open.
+enum class PortDialog { NewPort, Configure };
+// Whether the dialog failed otherwise than by the user's own cancel, which
+// needs no word.
+bool portDialogRefused(ErrorCode error);
+// `name`: the port type for a new port, the port for configuring.
+std::string portDialogNotShown(PortDialog dialog, const std::string& name, ErrorCode error,
+                               const std::string& systemText);
 std::string driverFolderNotFound(const std::string& environment, const std::string& systemText);
+// Where the setup was started from, as far as it changes what helps.
+enum class StartFolder { Local, NetworkDrive, Temporary };
 std::string incompletePackage(const std::vector<std::string>& missing, const std::string& startFolder,
                               StartFolder kind);
 std::string fileNotCopied(const std::string& source, const std::string& destination, const std::string& systemText);
@@ -28,7 +38,5 @@ std::string printerNotAdded(const std::string& printerName, const std::string& p
 std::string printerNotMoved(const std::string& printerName, const std::string& portName, const std::string& systemText);
 std::string notMadeDefault(const std::string& printerName, const std::string& portName, const std::string& setupAccount,
                            const std::string& signedIn);
-// Where the setup was started from, as far as it changes what helps.
-enum class StartFolder { Local, NetworkDrive, Temporary };
 
 }  // namespace InstallMessages

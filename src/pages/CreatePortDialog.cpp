@@ -1,6 +1,7 @@
 #include "pages/CreatePortDialog.h"
 
 #include "install/InstallMessages.h"
+#include "pages/PortDialogFailure.h"
 #include "platform/TextConversion.h"
 #include "resources/resource.h"
 #include "ui/Message.h"
@@ -56,5 +57,7 @@ bool CreatePortDialog::onCommand(int id, int code) {
 void CreatePortDialog::newPort() {
     int row = monitorList.selectedRow();
     if (row < 0) return;
-    services.addPort(window(), monitorNames[static_cast<size_t>(row)]);
+    const std::string& monitorName = monitorNames[static_cast<size_t>(row)];
+    tellPortDialogFailure(services, InstallMessages::PortDialog::NewPort, monitorName,
+                          services.addPort(window(), monitorName));
 }

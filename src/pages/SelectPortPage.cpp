@@ -4,6 +4,7 @@
 #include "pages/ActivePages.h"
 #include "pages/CreatePortDialog.h"
 #include "pages/DetailSettingPage.h"
+#include "pages/PortDialogFailure.h"
 #include "platform/TextConversion.h"
 #include "portlist/PortListing.h"
 #include "resources/resource.h"
@@ -89,7 +90,9 @@ void SelectPortPage::createPort() {
 void SelectPortPage::configurePort() {
     int row = portList.selectedRow();
     if (row < 0) return;
-    services.configurePort(window(), listing.rows[static_cast<size_t>(row)].port);
+    const std::string& port = listing.rows[static_cast<size_t>(row)].port;
+    tellPortDialogFailure(services, InstallMessages::PortDialog::Configure, port,
+                          services.configurePort(window(), port));
 }
 
 void SelectPortPage::install() {

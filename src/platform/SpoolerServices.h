@@ -177,11 +177,11 @@ public:
     virtual std::string currentDirectory() = 0;
     // GetDriveTypeA with no root: the type of the current directory's drive.
     virtual std::uint32_t currentDriveType() = 0;
-
     // Whether the current directory is the account's temporary folder
     // (GetTempPathW) or lies inside it, both in their long forms and
     // compared without regard to case.
     virtual bool currentDirectoryIsTemporary() = 0;
+
     // GetVersionExA with a record whose size field is `recordSize` (156 for
     // OSVERSIONINFOEXA, 148 for OSVERSIONINFOA); nullopt when the call fails.
     virtual std::optional<OsVersion> versionEx(std::uint32_t recordSize) = 0;

@@ -1,6 +1,7 @@
 #include "RecordingSpoolerServices.h"
 #include "app/CompletionMessage.h"
 #include "install/InstallEngine.h"
+#include "install/InstallMessages.h"
 
 #include <gtest/gtest.h>
 
@@ -302,7 +303,6 @@ TEST(InstallEngineTest, NoSpoolerNoPackageOrNoFittingPackageChangesNothing) {
         std::optional<bool> protectedPrint = false;
         bool temporaryFolder = false;
     };
-    const Case cases[] = {
     const std::initializer_list<std::string> protectedPrintOn = {
         "Windows protected print mode is on",
         "so nothing was installed",
@@ -311,6 +311,7 @@ TEST(InstallEngineTest, NoSpoolerNoPackageOrNoFittingPackageChangesNothing) {
         "print mode",
         "only its administrator can turn it off",
         "Then run the setup again."};
+    const Case cases[] = {
         {DriverArchitecture::X64,
          {{Operation::PrinterDriverDirectory, 1804}},
          {},
@@ -351,6 +352,7 @@ TEST(InstallEngineTest, NoSpoolerNoPackageOrNoFittingPackageChangesNothing) {
         installation.services.startFolder = "C:\\\xA3setup";
         installation.services.startDrive = c.drive;
         installation.services.protectedPrint = c.protectedPrint;
+        installation.services.startFolderTemporary = c.temporaryFolder;
         expectFragments(installation.run(c.architecture), c.fragments);
         EXPECT_TRUE(installation.changedNothing());
         EXPECT_TRUE(installation.pages.progress.empty());
@@ -366,7 +368,6 @@ TEST(InstallEngineTest, PackageFitsTheNativeMachineNotTheProcess) {
     EXPECT_EQ(packageArchitecture(true, 0x8664), DriverArchitecture::X64);
     EXPECT_EQ(packageArchitecture(true, std::nullopt), DriverArchitecture::X64);  // no IsWow64Process2
     EXPECT_EQ(packageArchitecture(std::nullopt, std::nullopt), DriverArchitecture::X86);
-        installation.services.startFolderTemporary = c.temporaryFolder;
     // 32-bit Windows: not under WOW64, whether or not it names its machine.
     EXPECT_EQ(packageArchitecture(false, std::nullopt), DriverArchitecture::X86);
     EXPECT_EQ(packageArchitecture(false, 0x14c), DriverArchitecture::X86);
@@ -444,8 +445,8 @@ TEST(InstallEngineTest, UnregisteredDriverIsToldEvenWhenThePrinterIsAdded) {
     for (const auto& [error, whatToDo, protectedPrint] : cases) {
         Installation installation;
         installation.services.failures = {{Operation::AddPrinterDriver, error}};
-        expectFragments(installation.run(), {"ZR-103 could not be registered. " + whatToDo,
         installation.services.protectedPrint = protectedPrint;
+        expectFragments(installation.run(), {"ZR-103 could not be registered. " + whatToDo,
                                              "Windows reported: system error " + std::to_string(error)});
         EXPECT_EQ(installation.services.registry[DeviceValue], "ZR-103,winspool,LPT1:");
         EXPECT_TRUE(installation.pausedBeforeTheEnd());
@@ -575,6 +576,32 @@ TEST(InstallEngineTest, LongDriverDirectoryIsUsedWhole) {
     ASSERT_EQ(installation.services.drivers.size(), 1u);
     EXPECT_EQ(installation.services.drivers[0].dataFile, d + "\\ZR103.GPD");
     EXPECT_EQ(installation.services.drivers[0].helpFile, d + "\\uniDRV.HLP");
+}
+
+// The port page's own stops: each says what failed and what helps, and ends
+// with Windows' text. The user's own cancel in a monitor's dialog is no failure.
+TEST(InstallMessagesTest, PortMessagesSayWhatFailedAndWhatHelpsThenWindowsText) {
+    using namespace InstallMessages;
+    const std::string silent = "The Print Spooler service does not answer";
+    const std::string noDialog = "This port type offers no such dialog here: choose another port type, or add the port";
+    const std::tuple<std::string, std::string, std::string> cases[] = {
+        {portsNotListed(1722, "RPC"), silent, "RPC"},
+        {portsNotListed(5, "denied"), "The printer ports could not be listed", "denied"},
+        {portDialogNotShown(PortDialog::NewPort, "Local Port", 50, "not supported"),
+         "The dialog for creating a port of the type \"Local Port\" could not be shown. " + noDialog, "not supported"},
+        {portDialogNotShown(PortDialog::Configure, "COM1:", 50, "n/s"),
+         "configuring the port \"COM1:\" could not be shown. This port offers no such dialog here", "n/s"},
+        {portDialogNotShown(PortDialog::Configure, "LPT1:", 5, "denied"), "needs an administrator", "denied"},
+        {portDialogNotShown(PortDialog::NewPort, "Local Port", 1722, "RPC"), "Print Spooler service is running",
+         "RPC"}};
+    for (const auto& [message, told, systemText] : cases) {
+        EXPECT_NE(message.find(told), std::string::npos) << message;
+        const std::string ending = " Windows reported: " + systemText;
+        EXPECT_EQ(message.rfind(ending), message.size() - ending.size()) << message;
+    }
+    EXPECT_EQ(portsNotListed(5, "").find(silent), std::string::npos);
+    for (const ErrorCode error : {0u, 1223u}) EXPECT_FALSE(portDialogRefused(error)) << error;
+    for (const ErrorCode error : {5u, 50u, 1722u}) EXPECT_TRUE(portDialogRefused(error)) << error;
 }
 
 TEST(CompletionMessageTest, SuccessIsAnnouncedOnTheNtFamilyAndFailureEverywhere) {
