@@ -1,31 +1,24 @@
 #include "platform/TemporaryFolder.h"
 
-#include <windows.h>
+#include "platform/WideText.h"
 
-#include <string>
+#include <windows.h>
 
 namespace {
 
 // GetTempPathW often answers the 8.3 form of a long account name
 // (C:\Users\ADMINI~1\...), and the current directory may be either form:
-// only the long forms compare. A path with no long form is taken as it is.
-std::wstring longForm(const std::wstring& path) {
+// only the long forms compare. Upper-cased as the file system compares
+// names, and ending in a backslash, so that a folder never counts as inside
+// its namesake with a longer name. A path with no long form is taken as it is.
+WideText comparable(const WideText& path) {
     const DWORD size = GetLongPathNameW(path.c_str(), nullptr, 0);
-    if (size == 0) return path;
-    std::wstring whole(size, L'\0');
-    const DWORD length = GetLongPathNameW(path.c_str(), &whole[0], size);
-    if (length == 0 || length >= size) return path;
-    whole.resize(length);
-    return whole;
-}
-
-// Upper-cased as the file system compares names, ending in a backslash so
-// that a folder never counts as inside its namesake with a longer name.
-std::wstring comparable(std::wstring folder) {
-    folder = longForm(folder);
-    if (folder.empty() || folder.back() != L'\\') folder.push_back(L'\\');
-    CharUpperBuffW(&folder[0], static_cast<DWORD>(folder.size()));
-    return folder;
+    WideText whole = WideText::ofLength(size);
+    const DWORD length = size == 0 ? 0 : GetLongPathNameW(path.c_str(), whole.data(), size);
+    std::wstring_view folder = length == 0 || length >= size ? path.view() : whole.view().substr(0, length);
+    WideText result{folder, folder.empty() || folder.back() != L'\\' ? L"\\" : L""};
+    CharUpperBuffW(result.data(), static_cast<DWORD>(result.view().size()));
+    return result;
 }
 
 }  // namespace
@@ -34,9 +27,10 @@ bool currentDirectoryIsTemporary() {
     // GetTempPathW's answer is at most MAX_PATH + 1 characters.
     wchar_t temporary[MAX_PATH + 2] = {};
     const DWORD temporaryLength = GetTempPathW(MAX_PATH + 2, temporary);
-    std::wstring current(GetCurrentDirectoryW(0, nullptr), L'\0');
-    current.resize(GetCurrentDirectoryW(static_cast<DWORD>(current.size()), &current[0]));
-    if (temporaryLength == 0 || temporaryLength > MAX_PATH + 1 || current.empty()) return false;
-    const std::wstring temporaryFolder = comparable({temporary, temporaryLength});
-    return comparable(current).compare(0, temporaryFolder.size(), temporaryFolder) == 0;
+    WideText current = WideText::ofLength(GetCurrentDirectoryW(0, nullptr));
+    const DWORD currentLength = GetCurrentDirectoryW(static_cast<DWORD>(current.view().size() + 1), current.data());
+    if (temporaryLength == 0 || temporaryLength > MAX_PATH + 1 || currentLength == 0) return false;
+    const WideText temporaryFolder = comparable(WideText{std::wstring_view(temporary, temporaryLength)});
+    const WideText start = comparable(WideText{current.view().substr(0, currentLength)});
+    return start.view().substr(0, temporaryFolder.view().size()) == temporaryFolder.view();
 }
