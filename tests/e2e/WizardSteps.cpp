@@ -68,6 +68,20 @@ bool WizardRun::dismiss(Window dialog, const std::string& step) {
     return report_.check(closed, step, "the window is still open");
 }
 
+std::wstring WizardRun::answerMessage(const std::vector<Window>& known, Window owner, const std::string& step) {
+    Window message = expectNewWindow(known, ui::kMessageCaption, step);
+    if (!message.exists()) return {};
+    const std::wstring text = message.messageText();
+    const std::string caption = toUtf8(owner.caption());
+    report_.check(message.owner() == owner, step + ": the message is owned by \"" + caption + "\"",
+                  "owner \"" + toUtf8(message.owner().caption()) + "\"");
+    dismiss(message, step + ": OK closes the message");
+    report_.check(owner.exists() && pollUntil(timeouts::kWindowMs, [&] { return owner.isEnabled(); }),
+                  step + ": \"" + caption + "\" stays open and takes input again",
+                  owner.exists() ? "it stays disabled" : "it closed");
+    return text;
+}
+
 bool WizardRun::chooseModel(Window detail, int model) {
     ComboBox(detail.control(ui::detailSetting::kModel)).choose(model);
     const std::wstring expected = ui::detailSetting::kModelNames[model];

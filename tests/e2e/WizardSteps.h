@@ -30,6 +30,9 @@ public:
     bool expectQuietEnd(const std::vector<Window>& expected, const std::string& step);
     // For message boxes and the About box: their OK button is id 1.
     bool dismiss(Window dialog, const std::string& step);
+    // A message box that the last action opened over `owner`: closed with OK,
+    // after which `owner` must take input again. Its text; empty if none showed.
+    std::wstring answerMessage(const std::vector<Window>& known, Window owner, const std::string& step);
 
     // On Detail Setting: chooses a model as a person would and waits until
     // "Printer Name" shows the model's name.

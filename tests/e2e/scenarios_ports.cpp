@@ -97,6 +97,23 @@ void closeMonitorDialog(WizardRun& run, Window dialog, int buttonId, const std::
     run.expectClosed(dialog, step);
 }
 
+// The variation monitor-dialogs-refused keeps the Local Port monitor's
+// dialogs from the wizard alone, as a monitor without them or an account
+// without the right to change ports meets them: the button says which dialog
+// could not be shown, ending with Windows' own text.
+bool monitorDialogsRefused() {
+    return GetEnvironmentVariableW(L"BRIVANE_PORT_MONITOR", nullptr, 0) != 0;
+}
+
+void checkRefusal(WizardRun& run, const std::vector<Window>& known, Window owner, const std::wstring& opening,
+                  const std::string& step) {
+    const std::wstring text = run.answerMessage(known, owner, step);
+    const std::size_t windows = text.find(L" Windows reported: ");
+    run.report().check(
+        text.compare(0, opening.size(), opening) == 0 && windows != std::wstring::npos && windows + 19 < text.size(),
+        step + " says which dialog could not be shown, ending with Windows' text", "it said \"" + toUtf8(text) + "\"");
+}
+
 void selectPortPage(ScenarioContext& context) {
     WizardRun run(context);
     Report& report = run.report();
@@ -126,9 +143,12 @@ void selectPortPage(ScenarioContext& context) {
     expectNothingOpens(run, page, {page, detail}, "Enter on the port page");
 
     page.control(port::kConfigurePort).click();
-    Window configure =
-        run.expectNewWindow({page, detail}, ui::portMonitor::kConfigureLptCaption, "Configure Port with LPT1:");
-    if (configure.exists()) {
+    if (monitorDialogsRefused()) {
+        checkRefusal(run, {page, detail}, page, L"The dialog for configuring the port \"LPT1:\" could not be shown.",
+                     "Configure Port with LPT1:");
+    } else if (Window configure = run.expectNewWindow({page, detail}, ui::portMonitor::kConfigureLptCaption,
+                                                      "Configure Port with LPT1:");
+               configure.exists()) {
         report.check(configure.owner() == page, "the port monitor's dialog is owned by the port page",
                      "owner \"" + toUtf8(configure.owner().caption()) + "\"");
         closeMonitorDialog(run, configure, IDCANCEL, "Cancel in the port monitor's dialog");
@@ -173,26 +193,31 @@ void createPort(ScenarioContext& context) {
     report.checkEqual("row 0 is selected", 0, monitors.selectedRow());
 
     const std::vector<Window> known = {page, detail, dialog};
-    // Cancelled first: New Port must ask the monitor again on every press.
+    std::vector<std::wstring> ports = kPrefixPorts;
     dialog.control(ui::createPort::kNewPort).click();
-    Window addPort = run.expectNewWindow(known, ui::portMonitor::kAddPortCaption, "New Port...");
-    if (!addPort.exists()) return;
-    report.check(addPort.owner() == dialog, "the monitor's dialog is owned by Create Port",
-                 "owner \"" + toUtf8(addPort.owner().caption()) + "\"");
-    closeMonitorDialog(run, addPort, IDCANCEL, "Cancel in \"Add a Local Port\"");
+    if (monitorDialogsRefused()) {
+        checkRefusal(run, known, dialog,
+                     L"The dialog for creating a port of the type \"Local Port\" could not be shown.", "New Port...");
+    } else {
+        // Cancelled first: New Port must ask the monitor again on every press.
+        Window addPort = run.expectNewWindow(known, ui::portMonitor::kAddPortCaption, "New Port...");
+        if (!addPort.exists()) return;
+        report.check(addPort.owner() == dialog, "the monitor's dialog is owned by Create Port",
+                     "owner \"" + toUtf8(addPort.owner().caption()) + "\"");
+        closeMonitorDialog(run, addPort, IDCANCEL, "Cancel in \"Add a Local Port\"");
 
-    clickWhenActive(dialog, ui::createPort::kNewPort);
-    addPort = run.expectNewWindow(known, ui::portMonitor::kAddPortCaption, "New Port... again");
-    if (!addPort.exists()) return;
-    if (!report.setUp(addPort.child(L"Edit").setText(kAddedPort),
-                      "the new port's name is typed into the monitor's dialog", "no edit box took the text"))
-        return;
-    closeMonitorDialog(run, addPort, IDOK, "OK in \"Add a Local Port\"");
+        clickWhenActive(dialog, ui::createPort::kNewPort);
+        addPort = run.expectNewWindow(known, ui::portMonitor::kAddPortCaption, "New Port... again");
+        if (!addPort.exists()) return;
+        if (!report.setUp(addPort.child(L"Edit").setText(kAddedPort),
+                          "the new port's name is typed into the monitor's dialog", "no edit box took the text"))
+            return;
+        closeMonitorDialog(run, addPort, IDOK, "OK in \"Add a Local Port\"");
+        ports.insert(ports.begin(), kAddedPort);
+    }
 
     clickWhenActive(dialog, ui::createPort::kClose);
     if (!run.expectClosed(dialog, "Close (1009)")) return;
-    std::vector<std::wstring> ports = kPrefixPorts;
-    ports.insert(ports.begin(), kAddedPort);
     pollUntil(timeouts::kWindowMs, [&] { return list.rowCount() == static_cast<int>(ports.size()); });
     checkPortRows(report, list, ports, "after Close");
     report.check(page.isEnabled(), "the port page is enabled again", "it stays disabled");

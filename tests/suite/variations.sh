@@ -93,6 +93,20 @@ REG
 REG
       export BRIVANE_SPOOLER=not-answering
       ;;
+    # The Local Port monitor's dialogs come from localui, which Wine keeps
+    # from the wizard alone here: AddPortA and ConfigurePortA fail with 50.
+    monitor-dialogs-refused)
+      import_registry "$prefix" <<'REG' || return 1
+[HKEY_CURRENT_USER\Software\Wine\AppDefaults\BrivaneSetup.exe\DllOverrides]
+"localui"=""
+REG
+      export BRIVANE_PORT_MONITOR=refused
+      ;;
+    # Started as Explorer starts a setup opened inside a zip file; the
+    # scenario copies it to the temporary folder itself.
+    opened-from-zip)
+      export BRIVANE_START_FOLDER=zip
+      ;;
     *)
       echo "FAIL $test: no variation named $1"
       return 1
