@@ -55,7 +55,7 @@ std::optional<DriverRecord> findDriver(const wchar_t* environment, const std::ws
     for (DWORD i = 0; i < count; ++i) {
         if (textOf(records[i].pName) != name) continue;
         return DriverRecord{name, textOf(records[i].pDriverPath), textOf(records[i].pDataFile),
-                            splitMultiString(records[i].pDependentFiles)};
+                            textOf(records[i].pHelpFile), splitMultiString(records[i].pDependentFiles)};
     }
     return std::nullopt;
 }

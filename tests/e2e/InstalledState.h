@@ -23,6 +23,7 @@ struct DriverRecord {
     std::wstring name;
     std::wstring driverPath;
     std::wstring dataFile;
+    std::wstring helpFile;
     std::vector<std::wstring> dependentFiles;
 };
 std::optional<DriverRecord> findDriver(const wchar_t* environment, const std::wstring& name);
