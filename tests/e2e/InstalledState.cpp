@@ -55,7 +55,7 @@ std::optional<DriverRecord> findDriver(const wchar_t* environment, const std::ws
     for (DWORD i = 0; i < count; ++i) {
         if (textOf(records[i].pName) != name) continue;
         return DriverRecord{name, textOf(records[i].pDriverPath), textOf(records[i].pDataFile),
-                            splitMultiString(records[i].pDependentFiles)};
+                            textOf(records[i].pHelpFile), splitMultiString(records[i].pDependentFiles)};
     }
     return std::nullopt;
 }
@@ -77,16 +77,24 @@ std::optional<PrinterRecord> findPrinter(const std::wstring& name) {
 }
 
 std::optional<std::wstring> defaultPrinterValue() {
-    DWORD size = 0;
-    if (RegGetValueW(HKEY_CURRENT_USER, kWindowsKey, kDeviceValue, RRF_RT_REG_SZ, nullptr, nullptr, &size) !=
-        ERROR_SUCCESS)
-        return std::nullopt;
-    std::vector<wchar_t> text(size / sizeof(wchar_t) + 1, L'\0');
-    size = static_cast<DWORD>(text.size() * sizeof(wchar_t));
-    if (RegGetValueW(HKEY_CURRENT_USER, kWindowsKey, kDeviceValue, RRF_RT_REG_SZ, nullptr, text.data(), &size) !=
-        ERROR_SUCCESS)
-        return std::nullopt;
-    return std::wstring(text.data());
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, kWindowsKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) return std::nullopt;
+    std::optional<std::wstring> value;
+    DWORD type = 0, size = 0;
+    if (RegQueryValueExW(key, kDeviceValue, nullptr, &type, nullptr, &size) == ERROR_SUCCESS && type == REG_SZ) {
+        std::wstring data(size / sizeof(wchar_t), L'\0');
+        if (RegQueryValueExW(key, kDeviceValue, nullptr, nullptr, reinterpret_cast<BYTE*>(data.data()), &size) ==
+            ERROR_SUCCESS) {
+            data.resize(size / sizeof(wchar_t));
+            if (!data.empty() && data.back() == L'\0')
+                data.pop_back();
+            else
+                data += L"(no terminating zero)";
+            value = data;
+        }
+    }
+    RegCloseKey(key);
+    return value;
 }
 
 bool prepareDefaultPrinterKey(const std::optional<std::wstring>& earlierDevice) {

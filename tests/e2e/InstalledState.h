@@ -23,6 +23,7 @@ struct DriverRecord {
     std::wstring name;
     std::wstring driverPath;
     std::wstring dataFile;
+    std::wstring helpFile;
     std::vector<std::wstring> dependentFiles;
 };
 std::optional<DriverRecord> findDriver(const wchar_t* environment, const std::wstring& name);
@@ -33,7 +34,9 @@ struct PrinterRecord {
 };
 std::optional<PrinterRecord> findPrinter(const std::wstring& name);
 
-// "Device" under HKCU\Software\Microsoft\Windows NT\CurrentVersion\Windows.
+// "Device" under HKCU\Software\Microsoft\Windows NT\CurrentVersion\Windows,
+// every character stored: a value without its terminating zero, or with more
+// after it, reads as another text.
 std::optional<std::wstring> defaultPrinterValue();
 // Creates the key a fresh Wine prefix lacks and, when given, sets "Device"
 // to an earlier default printer. False if the registry refused.

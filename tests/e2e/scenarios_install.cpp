@@ -147,6 +147,8 @@ void checkDriver(Report& report, const wchar_t* environment, const Model& m) {
                  toUtf8(driver->driverPath));
     report.check(endsWithFile(driver->dataFile, m.gpdFile), "its data file is " + toUtf8(m.gpdFile),
                  toUtf8(driver->dataFile));
+    report.check(endsWithFile(driver->helpFile, L"UNIDRV.HLP"), "its help file is UNIDRV.HLP",
+                 toUtf8(driver->helpFile));
     std::string lacking;
     for (const wchar_t* file : {L"TTFSUB.GPD", L"UNIRES.DLL", L"STDNAMES.GPD", m.resourceDll})
         if (!listsFile(driver->dependentFiles, file)) lacking += " " + toUtf8(file);
