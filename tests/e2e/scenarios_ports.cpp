@@ -98,20 +98,15 @@ void closeMonitorDialog(WizardRun& run, Window dialog, int buttonId, const std::
 }
 
 // The variation monitor-dialogs-refused keeps the Local Port monitor's
-// dialogs from the wizard alone, as a monitor without them or an account
-// without the right to change ports meets them: the button says which dialog
-// could not be shown, ending with Windows' own text.
-bool monitorDialogsRefused() {
-    return GetEnvironmentVariableW(L"BRIVANE_PORT_MONITOR", nullptr, 0) != 0;
-}
+// dialogs from the wizard: its buttons say which dialog could not be shown.
+const bool kMonitorDialogsRefused = GetEnvironmentVariableW(L"BRIVANE_PORT_MONITOR", nullptr, 0) != 0;
 
 void checkRefusal(WizardRun& run, const std::vector<Window>& known, Window owner, const std::wstring& opening,
                   const std::string& step) {
     const std::wstring text = run.answerMessage(known, owner, step);
     const std::size_t windows = text.find(L" Windows reported: ");
-    run.report().check(
-        text.compare(0, opening.size(), opening) == 0 && windows != std::wstring::npos && windows + 19 < text.size(),
-        step + " says which dialog could not be shown, ending with Windows' text", "it said \"" + toUtf8(text) + "\"");
+    run.report().check(text.rfind(opening, 0) == 0 && windows != std::wstring::npos && windows + 19 < text.size(),
+                       step + " names the dialog and ends with Windows' text", "it said \"" + toUtf8(text) + "\"");
 }
 
 void selectPortPage(ScenarioContext& context) {
@@ -143,7 +138,7 @@ void selectPortPage(ScenarioContext& context) {
     expectNothingOpens(run, page, {page, detail}, "Enter on the port page");
 
     page.control(port::kConfigurePort).click();
-    if (monitorDialogsRefused()) {
+    if (kMonitorDialogsRefused) {
         checkRefusal(run, {page, detail}, page, L"The dialog for configuring the port \"LPT1:\" could not be shown.",
                      "Configure Port with LPT1:");
     } else if (Window configure = run.expectNewWindow({page, detail}, ui::portMonitor::kConfigureLptCaption,
@@ -195,7 +190,7 @@ void createPort(ScenarioContext& context) {
     const std::vector<Window> known = {page, detail, dialog};
     std::vector<std::wstring> ports = kPrefixPorts;
     dialog.control(ui::createPort::kNewPort).click();
-    if (monitorDialogsRefused()) {
+    if (kMonitorDialogsRefused) {
         checkRefusal(run, known, dialog,
                      L"The dialog for creating a port of the type \"Local Port\" could not be shown.", "New Port...");
     } else {
