@@ -77,24 +77,16 @@ std::optional<PrinterRecord> findPrinter(const std::wstring& name) {
 }
 
 std::optional<std::wstring> defaultPrinterValue() {
-    HKEY key = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, kWindowsKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) return std::nullopt;
-    std::optional<std::wstring> value;
-    DWORD type = 0, size = 0;
-    if (RegQueryValueExW(key, kDeviceValue, nullptr, &type, nullptr, &size) == ERROR_SUCCESS && type == REG_SZ) {
-        std::wstring data(size / sizeof(wchar_t), L'\0');
-        if (RegQueryValueExW(key, kDeviceValue, nullptr, nullptr, reinterpret_cast<BYTE*>(data.data()), &size) ==
-            ERROR_SUCCESS) {
-            data.resize(size / sizeof(wchar_t));
-            if (!data.empty() && data.back() == L'\0')
-                data.pop_back();
-            else
-                data += L"(no terminating zero)";
-            value = data;
-        }
-    }
-    RegCloseKey(key);
-    return value;
+    DWORD size = 0;
+    if (RegGetValueW(HKEY_CURRENT_USER, kWindowsKey, kDeviceValue, RRF_RT_REG_SZ, nullptr, nullptr, &size) !=
+        ERROR_SUCCESS)
+        return std::nullopt;
+    std::vector<wchar_t> text(size / sizeof(wchar_t) + 1, L'\0');
+    size = static_cast<DWORD>(text.size() * sizeof(wchar_t));
+    if (RegGetValueW(HKEY_CURRENT_USER, kWindowsKey, kDeviceValue, RRF_RT_REG_SZ, nullptr, text.data(), &size) !=
+        ERROR_SUCCESS)
+        return std::nullopt;
+    return std::wstring(text.data());
 }
 
 bool prepareDefaultPrinterKey(const std::optional<std::wstring>& earlierDevice) {

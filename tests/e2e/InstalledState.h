@@ -34,9 +34,7 @@ struct PrinterRecord {
 };
 std::optional<PrinterRecord> findPrinter(const std::wstring& name);
 
-// "Device" under HKCU\Software\Microsoft\Windows NT\CurrentVersion\Windows,
-// every character stored: a value without its terminating zero, or with more
-// after it, reads as another text.
+// "Device" under HKCU\Software\Microsoft\Windows NT\CurrentVersion\Windows.
 std::optional<std::wstring> defaultPrinterValue();
 // Creates the key a fresh Wine prefix lacks and, when given, sets "Device"
 // to an earlier default printer. False if the registry refused.
