@@ -69,12 +69,17 @@ bool readSystemMenus(WizardRun& run, const std::string& step, SystemMenus& menus
     DeleteFileW(result.c_str());
     const std::string error = loadLibraryInto(run.process().handle(), probe, timeouts::kWindowMs);
     if (!run.report().check(error.empty(), step + ": the menu probe loads into the wizard", error)) return false;
-    const bool written =
-        pollUntil(timeouts::kWindowMs, [&] { return GetFileAttributesW(result.c_str()) != INVALID_FILE_ATTRIBUTES; });
+    // The findings appear under their name a moment before Wine's MoveFileExW
+    // closes its own handle to them, which has delete access: until then they
+    // do not open for reading, and a loaded machine stretches that moment.
+    std::ifstream file;
+    const bool written = pollUntil(timeouts::kWindowMs, [&] {
+        file.open(result.c_str(), std::ios::binary);
+        return file.is_open();
+    });
     if (!run.report().check(written, step + ": the menu probe writes its findings",
-                            "no " + toUtf8(result) + " after " + std::to_string(timeouts::kWindowMs) + " ms"))
+                            "no readable " + toUtf8(result) + " after " + std::to_string(timeouts::kWindowMs) + " ms"))
         return false;
-    std::ifstream file(result.c_str(), std::ios::binary);
     menus = parseMenus(file);
     file.close();
     DeleteFileW(result.c_str());

@@ -79,17 +79,8 @@ void writeReport(const std::string& report) {
     if (complete) MoveFileExW(partial.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING);
 }
 
-// Now and then the first enumeration in this new thread finds none of the
-// pages that the driver has already found; a look a moment later does. On a
-// loaded machine 2 s of looks once found none either: the looks go on for
-// 5 s, half the time the driver waits for the report.
 DWORD WINAPI probe(LPVOID) {
-    std::string report = describePages();
-    for (int attempt = 0; attempt < 50 && report.empty(); ++attempt) {
-        Sleep(100);
-        report = describePages();
-    }
-    writeReport(report);
+    writeReport(describePages());
     return 0;
 }
 
