@@ -28,13 +28,8 @@ struct PackageFile {
     int progressAfterCopy;
 };
 
-std::string resourceDllFileName(int modelIndex) {
-    return std::string(ModelCatalogue::resourceDllBaseName(modelIndex)) + ".DLL";
-}
-
-std::string gpdFileName(int modelIndex) {
-    return std::string(ModelCatalogue::gpdBaseName(modelIndex)) + ".GPD";
-}
+using ModelCatalogue::gpdFileName;
+using ModelCatalogue::resourceDllFileName;
 
 // Every model's, in copy order after the model's own two.
 constexpr struct {
