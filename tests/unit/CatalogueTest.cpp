@@ -1,5 +1,6 @@
 #include "catalogue/ModelCatalogue.h"
 #include "catalogue/NameDescrambler.h"
+#include "catalogue/NameEncipher.h"
 
 #include <gtest/gtest.h>
 
@@ -72,6 +73,9 @@ TEST(ModelCatalogue, EveryModelInRowOrder) {
     for (int i = 0; i < static_cast<int>(std::size(Models)); ++i) {
         const Model& model = Models[i];
         EXPECT_EQ(ModelCatalogue::displayName(i), model.displayName) << "row " << i;
+        EXPECT_EQ(NameEncipher(model.displayName, ModelCatalogue::entry(i).nameKey),
+                  ModelCatalogue::entry(i).encipheredName)
+            << "row " << i;
         EXPECT_STREQ(ModelCatalogue::driverName(i), model.driverName) << "row " << i;
         EXPECT_EQ(ModelCatalogue::gpdFileName(i), model.gpdFileName) << "row " << i;
         EXPECT_EQ(ModelCatalogue::resourceDllFileName(i), model.resourceDllFileName) << "row " << i;
