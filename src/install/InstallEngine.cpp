@@ -216,6 +216,7 @@ InstallOutcome InstallEngine::run(std::optional<DriverArchitecture> architecture
     const int modelIndex = inputs.modelIndex();
 
     // The early stops come before anything on the system has changed.
+    if (modelIndex < 0 || modelIndex >= ModelCatalogue::ModelCount) return {false, noModelChosen()};
     if (!directoryQuery.ok())
         return {false, driverFolderNotFound(traits.environment, services.errorText(directoryQuery.error))};
     const std::string& directory = directoryQuery.value;

@@ -1,5 +1,6 @@
 #include "RecordingSpoolerServices.h"
 #include "app/CompletionMessage.h"
+#include "catalogue/ModelCatalogue.h"
 #include "install/InstallEngine.h"
 
 #include <gtest/gtest.h>
@@ -301,6 +302,7 @@ TEST(InstallEngineTest, NoSpoolerNoPackageOrNoFittingPackageChangesNothing) {
         std::map<std::string, std::uint32_t> attributes = {};
         std::uint32_t drive = 3;  // DRIVE_FIXED
         std::optional<bool> protectedPrint = false;
+        int model = ModelCatalogue::DefaultModelIndex;
     };
     const Case cases[] = {
         {DriverArchitecture::X64,
@@ -327,7 +329,9 @@ TEST(InstallEngineTest, NoSpoolerNoPackageOrNoFittingPackageChangesNothing) {
           "Then run the setup again."},
          {},
          3,
-         true}};
+         true},
+        {DriverArchitecture::X86, {}, {}, {"No printer model", "model on the Detail Setting page"}, {}, 3, false, -1},
+        {DriverArchitecture::X86, {}, {}, {"No printer model"}, {}, 3, false, ModelCatalogue::ModelCount}};
     for (const Case& c : cases) {
         SCOPED_TRACE(&c - cases);
         Installation installation;
@@ -337,6 +341,7 @@ TEST(InstallEngineTest, NoSpoolerNoPackageOrNoFittingPackageChangesNothing) {
         installation.services.startFolder = "C:\\\xA3setup";
         installation.services.startDrive = c.drive;
         installation.services.protectedPrint = c.protectedPrint;
+        installation.pages.model = c.model;
         expectFragments(installation.run(c.architecture), c.fragments);
         EXPECT_TRUE(installation.changedNothing());
         EXPECT_TRUE(installation.pages.progress.empty());
