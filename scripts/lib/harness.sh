@@ -27,12 +27,15 @@ build_windows() {
 }
 
 # The native build also runs, through its CTest, the tests of the other builds.
+# The preset builds under AddressSanitizer and UBSan, so that every unit test
+# is also a sanitizer run, and unoptimised: it compiles in two thirds of the
+# time, and the unit tests take about a second either way.
+configure_native() {
+  cmake -S "$root" --preset native -B "$build/native" -DBRIVANE_BUILD_ROOT="$build" >/dev/null
+}
+
 build_native() {
-  # The preset builds under AddressSanitizer and UBSan, so that every unit
-  # test is also a sanitizer run, and unoptimised: it compiles in two thirds
-  # of the time, and the unit tests take about a second either way.
-  cmake -S "$root" --preset native -B "$build/native" -DBRIVANE_BUILD_ROOT="$build" >/dev/null &&
-    cmake --build "$build/native" -j "$(nproc)"
+  configure_native && cmake --build "$build/native" -j "$(nproc)"
 }
 
 # Starts Xvfb on a free display and exports DISPLAY; stop_xvfb ends it. Xvfb

@@ -17,7 +17,8 @@ struct ModelEntry {
 
 namespace ModelCatalogue {
 
-constexpr int ModelCount = 7;
+// The rows of the table in ModelCatalogue.cpp, counted there.
+extern const int ModelCount;
 // The model preselected on the options page.
 constexpr int DefaultModelIndex = 2;
 
@@ -25,8 +26,8 @@ constexpr int DefaultModelIndex = 2;
 const ModelEntry& entry(int index);
 // Decoded afresh at every call; nothing is cached.
 std::string displayName(int index);
-const char* resourceDllBaseName(int index);
-const char* gpdBaseName(int index);
+std::string resourceDllFileName(int index);
+std::string gpdFileName(int index);
 const char* driverName(int index);
 bool carriesPluginPair(int index);
 

@@ -1,10 +1,10 @@
 #include "catalogue/NameDescrambler.h"
 
+#include "catalogue/NameKey.h"
+
 namespace {
 
 constexpr int LetterPairBias = 27 * 'A';  // 'A' counted in both digits
-constexpr std::uint16_t KeyBase = 0xF2F4;
-constexpr std::uint16_t KeyFactor = 0x3C0A;
 
 std::uint8_t letterPairValue(char high, char low) {
     const int value = 26 * static_cast<unsigned char>(high) + static_cast<unsigned char>(low) - LetterPairBias;
@@ -20,8 +20,7 @@ std::string NameDescrambler(std::string letters, std::uint16_t key) {
     for (std::size_t i = 0; i < length; ++i) {
         const std::uint8_t enciphered = letterPairValue(letters[2 * i], letters[2 * i + 1]);
         text[i] = static_cast<char>(enciphered ^ (rollingKey >> 8));
-        // The key advances on the enciphered byte, not on the text it produced.
-        rollingKey = static_cast<std::uint16_t>(KeyBase - (enciphered + std::uint32_t{rollingKey}) * KeyFactor);
+        rollingKey = nextNameKey(rollingKey, enciphered);
     }
     return text;
 }

@@ -29,13 +29,8 @@ struct PackageFile {
     int progressAfterCopy;
 };
 
-std::string resourceDllFileName(int modelIndex) {
-    return std::string(ModelCatalogue::resourceDllBaseName(modelIndex)) + ".DLL";
-}
-
-std::string gpdFileName(int modelIndex) {
-    return std::string(ModelCatalogue::gpdBaseName(modelIndex)) + ".GPD";
-}
+using ModelCatalogue::gpdFileName;
+using ModelCatalogue::resourceDllFileName;
 
 // Every model's, in copy order after the model's own two.
 constexpr struct {
@@ -226,6 +221,7 @@ InstallOutcome InstallEngine::run(std::optional<DriverArchitecture> architecture
     const int modelIndex = inputs.modelIndex();
 
     // The early stops come before anything on the system has changed.
+    if (modelIndex < 0 || modelIndex >= ModelCatalogue::ModelCount) return {false, noModelChosen()};
     if (!directoryQuery.ok())
         return {false, driverFolderNotFound(traits.environment, services.errorText(directoryQuery.error))};
     const std::string& directory = directoryQuery.value;

@@ -39,6 +39,11 @@ std::string unsupportedProcessor() {
            "Nothing was installed.";
 }
 
+std::string noModelChosen() {
+    return "No printer model of this setup is chosen, so nothing was installed. Run the setup again and choose the "
+           "printer's model on the Detail Setting page.";
+}
+
 // Administrators' rights do not reach past the mode; only turning it off does.
 std::string protectedPrintModeOn() {
     return composed(

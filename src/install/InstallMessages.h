@@ -14,6 +14,8 @@ namespace InstallMessages {
 extern const char* const RegistryError;
 
 std::string unsupportedProcessor();
+// The model box named no model of the catalogue.
+std::string noModelChosen();
 std::string protectedPrintModeOn();
 // The spooler listed no ports or port monitors, and `error` says why.
 std::string portsNotListed(ErrorCode error, const std::string& systemText);

@@ -1,6 +1,7 @@
 #include "WizardSteps.h"
 
 #include "WizardUi.h"
+#include "catalogue/ModelCatalogue.h"
 #include "lib/ComboBox.h"
 #include "lib/Poll.h"
 #include "lib/Utf8.h"
@@ -84,7 +85,8 @@ std::wstring WizardRun::answerMessage(const std::vector<Window>& known, Window o
 
 bool WizardRun::chooseModel(Window detail, int model) {
     ComboBox(detail.control(ui::detailSetting::kModel)).choose(model);
-    const std::wstring expected = ui::detailSetting::kModelNames[model];
+    // Printable ASCII (scripts/catalogue row refuses others), which any ANSI code page reads alike.
+    const std::wstring expected = wideFromUtf8(ModelCatalogue::displayName(model));
     Window printerName = detail.control(ui::detailSetting::kPrinterName);
     pollUntil(timeouts::kWindowMs, [&] { return printerName.text() == expected; });
     return report_.checkEqual("choosing model " + std::to_string(model) + " shows its name in Printer Name (1013)",

@@ -56,8 +56,6 @@ const int kParity = 1018;
 const int kStopBits = 1019;
 // The five serial boxes, enabled and disabled together; the port box is not one of them.
 const int kSerialBoxes[] = {kBaudRate, kDataBits, kStopBits, kParity, kFlowControl};
-const wchar_t* const kModelNames[] = {L"Brivane ZR-101", L"Brivane ZR-102", L"Brivane ZR-103", L"Brivane ZR-104",
-                                      L"Brivane ZR-105", L"Brivane ZR-106", L"Brivane ZR-107"};
 const int kDefaultModel = 2;
 }  // namespace detailSetting
 

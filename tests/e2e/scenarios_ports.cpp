@@ -2,6 +2,7 @@
 // spooler and port monitor, whose dialogs open inside the wizard's process.
 #include "WizardSteps.h"
 #include "WizardUi.h"
+#include "catalogue/ModelCatalogue.h"
 #include "lib/ComboBox.h"
 #include "lib/ListViewReader.h"
 #include "lib/Poll.h"
@@ -226,7 +227,7 @@ void checkChoicesKept(WizardRun& run, Window detail, const std::string& when) {
                  detail.exists() ? "it stays disabled" : "it is gone");
     report.checkEqual(when + ": model " + std::to_string(model) + " is still chosen", model,
                       ComboBox(detail.control(ui::detailSetting::kModel)).selection());
-    report.checkEqual(when + ": Printer Name still shows its name", ui::detailSetting::kModelNames[model],
+    report.checkEqual(when + ": Printer Name still shows its name", wideFromUtf8(ModelCatalogue::displayName(model)),
                       detail.control(ui::detailSetting::kPrinterName).text());
     report.checkEqual(when + ": Set Default Printer is still unchecked", BST_UNCHECKED,
                       detail.control(ui::detailSetting::kDefaultPrinter).checkState());

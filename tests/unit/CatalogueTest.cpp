@@ -1,8 +1,10 @@
 #include "catalogue/ModelCatalogue.h"
 #include "catalogue/NameDescrambler.h"
+#include "catalogue/NameEncipher.h"
 
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <set>
 #include <string>
 
@@ -48,29 +50,35 @@ TEST(NameDescrambler, AnyByteValuesPassThrough) {
     EXPECT_EQ(NameDescrambler("00", 0), std::string(1, '\x35'));
 }
 
-// The seven models as the user and the spooler see them, in the order of the model box.
+// The seven shipped models as the user and the spooler see them, in row order; rows added after them pass by.
 struct Model {
     const char* displayName;
     const char* driverName;
-    const char* gpdBaseName;
-    const char* resourceDllBaseName;
+    const char* gpdFileName;
+    const char* resourceDllFileName;
     bool carriesPluginPair;
 };
 
-const Model Models[ModelCatalogue::ModelCount] = {
-    {"Brivane ZR-101", "ZR-101", "ZR101", "ZRA", false}, {"Brivane ZR-102", "ZR-102", "ZR102", "ZRB", false},
-    {"Brivane ZR-103", "ZR-103", "ZR103", "ZRB", false}, {"Brivane ZR-104", "ZR-104", "ZR104", "ZRC", false},
-    {"Brivane ZR-105", "ZR-105", "ZR105", "ZRC", true},  {"Brivane ZR-106", "ZR-106", "ZR106", "ZRC", true},
-    {"Brivane ZR-107", "ZR-107", "ZR107", "ZRB", false},
+const Model Models[] = {
+    {"Brivane ZR-101", "ZR-101", "ZR101.GPD", "ZRA.DLL", false},
+    {"Brivane ZR-102", "ZR-102", "ZR102.GPD", "ZRB.DLL", false},
+    {"Brivane ZR-103", "ZR-103", "ZR103.GPD", "ZRB.DLL", false},
+    {"Brivane ZR-104", "ZR-104", "ZR104.GPD", "ZRC.DLL", false},
+    {"Brivane ZR-105", "ZR-105", "ZR105.GPD", "ZRC.DLL", true},
+    {"Brivane ZR-106", "ZR-106", "ZR106.GPD", "ZRC.DLL", true},
+    {"Brivane ZR-107", "ZR-107", "ZR107.GPD", "ZRB.DLL", false},
 };
 
 TEST(ModelCatalogue, EveryModelInRowOrder) {
-    for (int i = 0; i < ModelCatalogue::ModelCount; ++i) {
+    for (int i = 0; i < static_cast<int>(std::size(Models)); ++i) {
         const Model& model = Models[i];
         EXPECT_EQ(ModelCatalogue::displayName(i), model.displayName) << "row " << i;
+        EXPECT_EQ(NameEncipher(model.displayName, ModelCatalogue::entry(i).nameKey),
+                  ModelCatalogue::entry(i).encipheredName)
+            << "row " << i;
         EXPECT_STREQ(ModelCatalogue::driverName(i), model.driverName) << "row " << i;
-        EXPECT_STREQ(ModelCatalogue::gpdBaseName(i), model.gpdBaseName) << "row " << i;
-        EXPECT_STREQ(ModelCatalogue::resourceDllBaseName(i), model.resourceDllBaseName) << "row " << i;
+        EXPECT_EQ(ModelCatalogue::gpdFileName(i), model.gpdFileName) << "row " << i;
+        EXPECT_EQ(ModelCatalogue::resourceDllFileName(i), model.resourceDllFileName) << "row " << i;
         EXPECT_EQ(ModelCatalogue::carriesPluginPair(i), model.carriesPluginPair) << "row " << i;
     }
 }
@@ -80,7 +88,7 @@ TEST(ModelCatalogue, EachDisplayNameHasAKeyOfItsOwn) {
     for (int i = 0; i < ModelCatalogue::ModelCount; ++i) {
         keys.insert(ModelCatalogue::entry(i).nameKey);
     }
-    EXPECT_EQ(keys.size(), 7u);
+    EXPECT_EQ(keys.size(), static_cast<std::size_t>(ModelCatalogue::ModelCount));
 }
 
 }  // namespace

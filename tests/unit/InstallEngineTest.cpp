@@ -1,5 +1,6 @@
 #include "RecordingSpoolerServices.h"
 #include "app/CompletionMessage.h"
+#include "catalogue/ModelCatalogue.h"
 #include "install/InstallEngine.h"
 #include "install/InstallMessages.h"
 
@@ -302,6 +303,7 @@ TEST(InstallEngineTest, NoSpoolerNoPackageOrNoFittingPackageChangesNothing) {
         std::uint32_t drive = 3;  // DRIVE_FIXED
         std::optional<bool> protectedPrint = false;
         bool temporaryFolder = false;
+        int model = ModelCatalogue::DefaultModelIndex;
     };
     const std::initializer_list<std::string> extractFirst = {
         "not found in C:\\Łsetup,", "temporary folder", "inside a compressed (zip) folder",
@@ -337,7 +339,9 @@ TEST(InstallEngineTest, NoSpoolerNoPackageOrNoFittingPackageChangesNothing) {
          true},
         // Asked before anything else is looked at.
         {DriverArchitecture::X64, {{Operation::PrinterDriverDirectory, 1804}}, {}, {"print mode is on"}, {}, 3, true},
-        {DriverArchitecture::X64, {}, {"x64\\ZRB.DLL"}, {"print mode is on"}, {}, 3, true}};
+        {DriverArchitecture::X64, {}, {"x64\\ZRB.DLL"}, {"print mode is on"}, {}, 3, true},
+        {DriverArchitecture::X86, {}, {}, {"No printer model", "on the Detail Setting page"}, {}, 3, false, false, -1},
+        {DriverArchitecture::X86, {}, {}, {"No printer model"}, {}, 3, false, false, ModelCatalogue::ModelCount}};
     for (const Case& c : cases) {
         SCOPED_TRACE(&c - cases);
         Installation installation;
@@ -348,6 +352,7 @@ TEST(InstallEngineTest, NoSpoolerNoPackageOrNoFittingPackageChangesNothing) {
         installation.services.startDrive = c.drive;
         installation.services.protectedPrint = c.protectedPrint;
         installation.services.startFolderTemporary = c.temporaryFolder;
+        installation.pages.model = c.model;
         expectFragments(installation.run(c.architecture), c.fragments);
         EXPECT_TRUE(installation.changedNothing());
         EXPECT_TRUE(installation.pages.progress.empty());
