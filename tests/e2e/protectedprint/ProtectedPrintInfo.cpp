@@ -2,13 +2,11 @@
 // protected print mode is on, which systems before Windows 11 24H2 (and Wine)
 // lack. Registered in a prefix under its class name, it is activated by the
 // system's own combase. Built twice: answering on (PROTECTED_PRINT_ENABLED=1)
-// and answering off (0). It notes each activation, refusal and question in
+// and answering off (0). It notes each activation and each question in
 // "protected-print.txt" beside itself, with the program that asked.
 #include <activation.h>
 #include <windows.h>
-#include <winstring.h>
 
-#include <cwchar>
 #include <string>
 
 namespace {
@@ -19,8 +17,6 @@ const IID kStaticsIid = {0xa7d212f3, 0x4168, 0x5485, {0x98, 0xab, 0xd8, 0x9d, 0x
 struct IProtectedPrintInfoStatics : IInspectable {
     virtual HRESULT STDMETHODCALLTYPE get_IsProtectedPrintEnabled(boolean* value) = 0;
 };
-
-const wchar_t kClassName[] = L"Windows.Graphics.Printing.ProtectedPrint.WindowsProtectedPrintInfo";
 
 HMODULE self;
 
@@ -91,17 +87,8 @@ private:
 
 }  // namespace
 
-// Wine's combase finds this library by the name's text up to its first zero
-// and hands the caller's string on as it came, so only here does a name of
-// another length (its zero counted with it) or another case show.
-extern "C" __declspec(dllexport) HRESULT WINAPI DllGetActivationFactory(HSTRING name, IActivationFactory** factory) {
+extern "C" __declspec(dllexport) HRESULT WINAPI DllGetActivationFactory(HSTRING, IActivationFactory** factory) {
     if (!factory) return E_POINTER;
-    UINT32 length = 0;
-    const wchar_t* text = WindowsGetStringRawBuffer(name, &length);
-    if (length != ARRAYSIZE(kClassName) - 1 || wmemcmp(text, kClassName, length) != 0) {
-        note("refused for another class name");
-        return *factory = nullptr, REGDB_E_CLASSNOTREG;
-    }
     note("activated");
     *factory = new Factory;
     return S_OK;
