@@ -1,6 +1,6 @@
-// The pages' system menus and icons. Another process cannot read a menu under
-// Wine, nor an icon under Wine 8, so a probe library loaded into the wizard
-// writes them out; it sits beside this program and leaves "<its path>-<process id>.txt".
+// The pages' system menus. Another process cannot read a window's menu under
+// Wine, so a probe library loaded into the wizard writes them out; it sits
+// beside this program and leaves "<its path>-<process id>.txt".
 #include "WizardSteps.h"
 #include "WizardUi.h"
 #include "lib/Poll.h"
@@ -22,13 +22,8 @@ struct MenuItem {
     std::wstring text;
 };
 
-// What the probe found of a page: its system menu, and the icons WM_GETICON answers.
-struct PageFindings {
-    std::vector<MenuItem> menu;
-    long long bigIcon = 0, smallIcon = 0;
-};
 // Each page the probe found, by caption.
-using SystemMenus = std::map<std::wstring, PageFindings>;
+using SystemMenus = std::map<std::wstring, std::vector<MenuItem>>;
 
 std::wstring probePath() {
     wchar_t driver[MAX_PATH];
@@ -39,7 +34,7 @@ std::wstring probePath() {
 
 SystemMenus parseMenus(std::istream& lines) {
     SystemMenus menus;
-    PageFindings* current = nullptr;
+    std::vector<MenuItem>* current = nullptr;
     std::string line;
     while (std::getline(lines, line)) {
         std::istringstream fields(line);
@@ -52,10 +47,8 @@ SystemMenus parseMenus(std::istream& lines) {
             std::getline(fields, id, '\t');
             std::getline(fields, type, '\t');
             std::getline(fields, text);
-            current->menu.push_back(
+            current->push_back(
                 MenuItem{static_cast<unsigned>(std::strtoul(id.c_str(), nullptr, 10)), type, wideFromUtf8(text)});
-        } else if (kind == "icons" && current) {
-            fields >> current->bigIcon >> current->smallIcon;
         }
     }
     return menus;
@@ -89,12 +82,12 @@ bool readSystemMenus(WizardRun& run, const std::string& step, SystemMenus& menus
 // The page's system menu, when the probe found the page at all.
 const std::vector<MenuItem>* pageMenu(Report& report, const SystemMenus& menus, const std::wstring& caption) {
     auto page = menus.find(caption);
-    const bool found = page != menus.end() && !page->second.menu.empty();
+    const bool found = page != menus.end() && !page->second.empty();
     std::string seen;
     for (const auto& menu : menus) seen += " \"" + toUtf8(menu.first) + "\"";
     report.check(found, "the probe reads a system menu of \"" + toUtf8(caption) + "\"",
                  page == menus.end() ? "menus read:" + seen : "the menu is empty");
-    return found ? &page->second.menu : nullptr;
+    return found ? &page->second : nullptr;
 }
 
 int countWithId(const std::vector<MenuItem>& items, unsigned id) {
@@ -138,11 +131,6 @@ void detailSettingMenu(ScenarioContext& context) {
                  items->size() >= 2 ? "item before: " + describe((*items)[items->size() - 2]) : "it is the only item");
     report.checkEqual("no other item has id " + std::to_string(ui::detailSetting::kAboutMenuId), 1,
                       countWithId(*items, ui::detailSetting::kAboutMenuId));
-    // ICON_SMALL answers only what was set, never the system's shrunk copy.
-    const PageFindings& found = menus.at(ui::kDetailSettingCaption);
-    report.check(found.bigIcon != 0 && found.smallIcon == found.bigIcon,
-                 "Detail Setting's small icon is its big one, and set",
-                 "big " + std::to_string(found.bigIcon) + ", small " + std::to_string(found.smallIcon));
 }
 
 // The probe reports a process once, at its load: one wizard per page.

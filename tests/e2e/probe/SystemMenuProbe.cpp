@@ -1,9 +1,8 @@
 // Loaded into the running wizard: a process may read only its own windows'
-// menus (and, under Wine 8, icons), so the wizard's pages are read from inside.
+// menus, so the system menus of the wizard's pages are read from inside it.
 // Writes them to "<this library's path>-<process id>.txt", one line per menu
-// ("menu<TAB>caption") followed by the page's icons ("icons<TAB>big<TAB>small")
-// and its items ("item<TAB>id<TAB>type<TAB>text"), and appears under that name
-// only once complete.
+// ("menu<TAB>caption") followed by its items ("item<TAB>id<TAB>type<TAB>text"),
+// and appears under that name only once complete.
 #include "WizardUi.h"
 #include "lib/Utf8.h"
 
@@ -57,8 +56,6 @@ std::string describePages() {
         EnumWindows(findOwnPage, reinterpret_cast<LPARAM>(&search));
         if (!search.found) continue;
         report += "menu\t" + toUtf8(caption) + "\n";
-        report += "icons\t" + std::to_string(SendMessageW(search.found, WM_GETICON, ICON_BIG, 0)) + "\t" +
-                  std::to_string(SendMessageW(search.found, WM_GETICON, ICON_SMALL, 0)) + "\n";
         HMENU menu = GetSystemMenu(search.found, FALSE);
         const int count = menu ? GetMenuItemCount(menu) : 0;
         for (int position = 0; position < count; ++position) report += describeItem(menu, position);
