@@ -59,15 +59,13 @@ struct Model {
     bool carriesPluginPair;
 };
 
-const Model Models[] = {
-    {"Brivane ZR-101", "ZR-101", "ZR101.GPD", "ZRA.DLL", false},
-    {"Brivane ZR-102", "ZR-102", "ZR102.GPD", "ZRB.DLL", false},
-    {"Brivane ZR-103", "ZR-103", "ZR103.GPD", "ZRB.DLL", false},
-    {"Brivane ZR-104", "ZR-104", "ZR104.GPD", "ZRC.DLL", false},
-    {"Brivane ZR-105", "ZR-105", "ZR105.GPD", "ZRC.DLL", true},
-    {"Brivane ZR-106", "ZR-106", "ZR106.GPD", "ZRC.DLL", true},
-    {"Brivane ZR-107", "ZR-107", "ZR107.GPD", "ZRB.DLL", false},
-};
+const Model Models[] = {{"Brivane ZR-101", "ZR-101", "ZR101.GPD", "ZRA.DLL", false},
+                        {"Brivane ZR-102", "ZR-102", "ZR102.GPD", "ZRB.DLL", false},
+                        {"Brivane ZR-103", "ZR-103", "ZR103.GPD", "ZRB.DLL", false},
+                        {"Brivane ZR-104", "ZR-104", "ZR104.GPD", "ZRC.DLL", false},
+                        {"Brivane ZR-105", "ZR-105", "ZR105.GPD", "ZRC.DLL", true},
+                        {"Brivane ZR-106", "ZR-106", "ZR106.GPD", "ZRC.DLL", true},
+                        {"Brivane ZR-107", "ZR-107", "ZR107.GPD", "ZRB.DLL", false}};
 
 TEST(ModelCatalogue, EveryModelInRowOrder) {
     for (int i = 0; i < static_cast<int>(std::size(Models)); ++i) {

@@ -56,11 +56,10 @@ TEST(SizeProtocol, ReadsAgainWithTheSizeTheFailedReadNames) {
 // a DEVMODEW `offset` bytes in, whose dmSize and dmDriverExtra are untrusted.
 TEST(DevModeBounds, TheRecordClaimedCountsOnlyWhereItLiesWithinTheBuffer) {
     // buffer size, offset, dmSize, dmDriverExtra, the length handed on
-    const std::size_t cases[][5] = {{400, 100, 220, 80, 300}, {400, 100, 220, 81, 0}, {400, 100, 300, 0, 300},
-                                    {400, 328, 72, 0, 72},    {400, 329, 71, 0, 0},   {400, 100, 60, 10, 0},
-                                    {400, 400, 0, 0, 0},      {400, 401, 0, 0, 0},    {400, std::size_t(-8), 0, 0, 0}};
+    const std::size_t cases[][5] = {{400, 100, 220, 80, 300},       {400, 100, 220, 81, 0}, {400, 328, 72, 0, 72},
+                                    {400, 329, 71, 0, 0},           {400, 100, 60, 10, 0},  {400, 401, 0, 0, 0},
+                                    {400, std::size_t(-8), 0, 0, 0}};
     for (const auto& [size, offset, dmSize, driverExtra, length] : cases) {
-        // Exactly the buffer: a read past its end is AddressSanitizer's to catch.
         std::vector<std::uint8_t> bytes(size, 0);
         if (offset <= size && size - offset >= 72)
             bytes[offset + 68] = dmSize & 0xFF, bytes[offset + 69] = dmSize >> 8, bytes[offset + 70] = driverExtra;
