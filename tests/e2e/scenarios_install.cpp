@@ -122,19 +122,15 @@ std::wstring installAndRead(WizardRun& run, Window port) {
     return text;
 }
 
-void checkStaged(Report& report, const std::wstring& directory, const Model& m) {
-    std::string absent;
+// Every package file in `directory` (or its "3"), or none of them.
+void checkStaged(Report& report, const std::wstring& directory, const Model& m, bool staged = true) {
+    std::string wrong;
     for (const std::wstring& file : packageFiles(m))
-        if (!installed::isStaged(directory, file)) absent += " " + toUtf8(file);
-    report.check(absent.empty(), "the ten package files are in " + toUtf8(directory) + " (or its \"3\")",
-                 "missing:" + absent);
-}
-
-void checkNothingStaged(Report& report, const std::wstring& directory, const Model& m) {
-    std::string present;
-    for (const std::wstring& file : packageFiles(m))
-        if (installed::isStaged(directory, file)) present += " " + toUtf8(file);
-    report.check(present.empty(), "no package file reached " + toUtf8(directory), "found:" + present);
+        if (installed::isStaged(directory, file) != staged) wrong += " " + toUtf8(file);
+    report.check(wrong.empty(),
+                 staged ? "the ten package files are in " + toUtf8(directory) + " (or its \"3\")"
+                        : "no package file reached " + toUtf8(directory),
+                 (staged ? "missing:" : "found:") + wrong);
 }
 
 void checkDriver(Report& report, const wchar_t* environment, const Model& m) {
@@ -155,11 +151,9 @@ void checkDriver(Report& report, const wchar_t* environment, const Model& m) {
     report.check(lacking.empty(), "its dependent files list the fixed files and " + toUtf8(m.resourceDll),
                  "not listed:" + lacking);
     const bool plugin = m.index == kPluginModel;
-    const bool listed =
-        listsFile(driver->dependentFiles, kPluginFiles[0]) && listsFile(driver->dependentFiles, kPluginFiles[1]);
-    const bool none =
-        !listsFile(driver->dependentFiles, kPluginFiles[0]) && !listsFile(driver->dependentFiles, kPluginFiles[1]);
-    report.check(plugin ? listed : none,
+    const int pluginFiles =
+        listsFile(driver->dependentFiles, kPluginFiles[0]) + listsFile(driver->dependentFiles, kPluginFiles[1]);
+    report.check(pluginFiles == (plugin ? 2 : 0),
                  plugin ? "its dependent files list the plug-in pair" : "its dependent files leave out the plug-in",
                  "dependent files: " + std::to_string(driver->dependentFiles.size()));
 }
@@ -197,7 +191,7 @@ void checkNothingRegistered(Report& report, const wchar_t* environment, const Mo
 
 // A run stopped before it changed anything.
 void checkNothingInstalled(Report& report, const wchar_t* environment, const Model& m) {
-    checkNothingStaged(report, stagingDirectory(report, environment), m);
+    checkStaged(report, stagingDirectory(report, environment), m, false);
     checkNothingRegistered(report, environment, m);
 }
 
