@@ -378,13 +378,6 @@ void installBlockedByFolder(ScenarioContext& context) {
     checkDevice(report, std::nullopt, "no \"Device\" is written");
 }
 
-// A message the port page shows over itself; OK must give the page back.
-void checkPageMessage(WizardRun& run, Window port, const std::string& step,
-                      void (*checkText)(Report&, const std::wstring&)) {
-    const std::wstring text = run.answerMessage({port, port.owner()}, port, step);
-    if (!text.empty()) checkText(run.report(), text);
-}
-
 void checkAsksForPort(Report& report, const std::wstring& text) {
     report.checkEqual("the message asks for a port", ui::kNoPortText, text);
 }
@@ -414,10 +407,13 @@ void installWithoutPort(ScenarioContext& context) {
         !report.setUp(list.rowCount() == 0, "the wizard's spooler lists no port", std::to_string(list.rowCount())))
         return;
     port.control(ui::selectPort::kInstall).click();
-    checkPageMessage(run, port, "Install with no port chosen", spoolerSilent ? checkNamesSpooler : checkAsksForPort);
+    // A message the port page shows over itself; OK must give the page back.
+    const std::vector<Window> page = {port, port.owner()};
+    (spoolerSilent ? checkNamesSpooler : checkAsksForPort)(
+        report, run.answerMessage(page, port, "Install with no port chosen"));
     if (spoolerSilent) {
         port.control(ui::selectPort::kCreatePort).click();
-        checkPageMessage(run, port, "Create Port... with no spooler", checkNamesSpooler);
+        checkNamesSpooler(report, run.answerMessage(page, port, "Create Port... with no spooler"));
         // OK gives the page back as the message closes, a moment before the
         // dialog that showed it from its start has ended.
         report.check(pollUntil(timeouts::kWindowMs,

@@ -52,8 +52,7 @@ TEST(SizeProtocol, ReadsAgainWithTheSizeTheFailedReadNames) {
     }
 }
 
-// A printer's settings are read only as far as the buffer the spooler filled:
-// a DEVMODEW `offset` bytes in, whose dmSize and dmDriverExtra are untrusted.
+// A DEVMODEW `offset` bytes into the buffer the spooler filled, its sizes untrusted.
 TEST(DevModeBounds, TheRecordClaimedCountsOnlyWhereItLiesWithinTheBuffer) {
     // buffer size, offset, dmSize, dmDriverExtra, the length handed on
     const std::size_t cases[][5] = {{400, 100, 220, 80, 300},       {400, 100, 220, 81, 0}, {400, 328, 72, 0, 72},
