@@ -189,10 +189,6 @@ std::uint32_t RecordingSpoolerServices::currentDriveType() {
     return startDrive;
 }
 
-bool RecordingSpoolerServices::currentDirectoryIsTemporary() {
-    return startFolderTemporary;
-}
-
 std::optional<OsVersion> RecordingSpoolerServices::versionEx(std::uint32_t recordSize) {
     record("GetVersionExA(" + std::to_string(recordSize) + ")");
     auto answer = versionAnswers.find(recordSize);

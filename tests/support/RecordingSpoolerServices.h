@@ -109,7 +109,7 @@ public:
     ErrorCode setFileAttributes(const std::string& path, std::uint32_t attributes) override;
     std::string currentDirectory() override;
     std::uint32_t currentDriveType() override;
-    bool currentDirectoryIsTemporary() override;
+    bool currentDirectoryIsTemporary() override { return startFolderTemporary; }
     std::optional<OsVersion> versionEx(std::uint32_t recordSize) override;
     std::optional<bool> isWow64Process() override;
     std::optional<std::uint16_t> nativeMachine() override;

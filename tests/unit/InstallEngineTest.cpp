@@ -323,7 +323,6 @@ TEST(InstallEngineTest, NoSpoolerNoPackageOrNoFittingPackageChangesNothing) {
         {DriverArchitecture::X86, {}, {"x86\\ZRB.DLL"}, {networkDrive}, {}, 1},
         // Opened inside a zip file: the setup alone, copied to a temporary folder.
         {DriverArchitecture::X86, {}, {"x86\\ZRB.DLL"}, {"temporary folder", "extract the whole"}, {}, 4, false, true},
-        // Not asked where no package fits.
         {packageArchitecture(true, 0xAA64), {}, {}, {"x86 and x64", "ARM64. Nothing was installed."}, {}, 3, true},
         {DriverArchitecture::X64,
          {},
@@ -572,8 +571,7 @@ TEST(InstallEngineTest, LongDriverDirectoryIsUsedWhole) {
     EXPECT_EQ(installation.services.drivers[0].helpFile, d + "\\uniDRV.HLP");
 }
 
-// The port page's own stops: each says what failed and what helps, and ends
-// with Windows' text. The user's own cancel in a monitor's dialog is no failure.
+// Each says what failed and what helps, then Windows' text; a cancel is no failure.
 TEST(InstallMessagesTest, PortMessagesSayWhatFailedAndWhatHelpsThenWindowsText) {
     using namespace InstallMessages;
     const std::pair<std::string, std::string> cases[] = {
