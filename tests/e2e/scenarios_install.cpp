@@ -304,10 +304,8 @@ void checkPackageRefused(Report& report, const std::wstring& message, const std:
                 earlierDevice ? "\"Device\" keeps the earlier default printer" : "no \"Device\" is written");
 }
 
-// Started from a folder that holds the program alone. The variation
-// opened-from-zip starts it as Explorer starts a program opened inside a zip
-// file: copied alone to a folder in the temporary folder named after the
-// archive, where the advice is to extract the whole package.
+// Started from a folder that holds the program alone; with opened-from-zip, as
+// Explorer starts a program opened inside a zip file, from the temporary folder.
 void installWithoutPackage(ScenarioContext& context) {
     wchar_t temporary[MAX_PATH + 2] = {};
     GetTempPathW(MAX_PATH + 2, temporary);

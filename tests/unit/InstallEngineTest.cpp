@@ -321,7 +321,6 @@ TEST(InstallEngineTest, NoSpoolerNoPackageOrNoFittingPackageChangesNothing) {
         // Remote, and a drive letter this process does not have.
         {DriverArchitecture::X86, {}, {"x86\\ZRB.DLL"}, {"not found in C:\\Łsetup,", networkDrive}, {}, 4},
         {DriverArchitecture::X86, {}, {"x86\\ZRB.DLL"}, {networkDrive}, {}, 1},
-        // Opened inside a zip file: the setup alone, copied to a temporary folder.
         {DriverArchitecture::X86, {}, {"x86\\ZRB.DLL"}, {"temporary folder", "extract the whole"}, {}, 4, false, true},
         {packageArchitecture(true, 0xAA64), {}, {}, {"x86 and x64", "ARM64. Nothing was installed."}, {}, 3, true},
         {DriverArchitecture::X64,
