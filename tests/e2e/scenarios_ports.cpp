@@ -98,7 +98,6 @@ void closeMonitorDialog(WizardRun& run, Window dialog, int buttonId, const std::
     run.expectClosed(dialog, step);
 }
 
-// The variation that keeps the Local Port monitor's dialogs from the wizard.
 const bool kMonitorDialogsRefused = GetEnvironmentVariableW(L"BRIVANE_PORT_MONITOR", nullptr, 0) != 0;
 
 void checkRefusal(WizardRun& run, const std::vector<Window>& known, Window owner, const std::wstring& opening,

@@ -332,7 +332,6 @@ TEST(InstallEngineTest, NoSpoolerNoPackageOrNoFittingPackageChangesNothing) {
          {},
          3,
          true},
-        // Asked before anything else is looked at.
         {DriverArchitecture::X64, {{Operation::PrinterDriverDirectory, 1804}}, {}, {"print mode is on"}, {}, 3, true},
         {DriverArchitecture::X64, {}, {"x64\\ZRB.DLL"}, {"print mode is on"}, {}, 3, true},
         {DriverArchitecture::X86, {}, {}, {"No printer model", "on the Detail Setting page"}, {}, 3, false, false, -1},
